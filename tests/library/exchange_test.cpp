@@ -1,0 +1,120 @@
+// The write and read exchanges: call order, retries, acceptance, results.
+#include <gtest/gtest.h>
+
+#include "exchange.h"
+#include "fake_line.h"
+
+namespace ocel {
+namespace {
+
+using testing::FakeLine;
+using Log = std::vector<std::string>;
+
+const Frame kShapeWrite = writeFrame(17, 128);
+const std::string kShapeAck = "000000C017128\r";
+
+TEST(WriteExchange, RaisesRtsAroundTheFrameThenReadsAndPausesOnce) {
+  FakeLine line;
+  line.replies = {kShapeAck};
+  EXPECT_EQ(SendFrame(&line, kShapeWrite), kDone);
+  EXPECT_EQ(line.log, (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:14",
+                           "pause:30"}));
+}
+
+TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
+  struct Case {
+    const char* name;
+    std::deque<std::string> replies;
+    int attempts;
+    std::uint16_t result;
+  } cases[] = {
+      {"no carriage return", {"000000C017128\n", kShapeAck}, 2, kDone},
+      {"not accepted", {"000000E017128\r", "", kShapeAck}, 3, kDone},
+      {"fragment", {"000000C", kShapeAck}, 2, kDone},
+      {"silent camera", {}, kAttempts, kNotAcknowledged},
+      {"bytes 8-9 are not examined", {"000000C999999\r"}, 1, kDone},
+  };
+  for (const Case& c : cases) {
+    FakeLine line;
+    line.replies = c.replies;
+    EXPECT_EQ(SendFrame(&line, kShapeWrite), c.result) << c.name;
+    EXPECT_EQ(line.count("write:"), c.attempts) << c.name;
+    EXPECT_EQ(line.count("discard"), c.attempts) << c.name;
+    EXPECT_EQ(line.count("pause:30"), 1) << c.name;
+  }
+}
+
+TEST(WriteExchange, RefusedWriteEndsAtOnceWithoutPause) {
+  FakeLine line;
+  line.replies = {"", ""};
+  line.failingWrite = 2;
+  EXPECT_EQ(SendFrame(&line, kShapeWrite), kWriteFailed);
+  EXPECT_EQ(line.count("write"), 2);
+  EXPECT_EQ(line.count("pause"), 0);
+  EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
+}
+
+TEST(WriteExchange, NoPortIsARefusedWrite) { EXPECT_EQ(SendFrame(nullptr, kShapeWrite), kWriteFailed); }
+
+TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
+  FakeLine line;
+  line.replies = {"000000C0<5048\r"};
+  std::int32_t value = -1;
+  EXPECT_EQ(ReadRegister(&line, 125, value), kDone);
+  EXPECT_EQ(value, 48);
+  EXPECT_EQ(line.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
+}
+
+TEST(ReadExchange, RefusesRepliesThatAreNotForItsRegister) {
+  struct Case {
+    const char* name;
+    std::deque<std::string> replies;
+    int attempts;
+    std::int32_t value;
+    std::uint16_t result;
+  } cases[] = {
+      {"late reply for register 9 first", {"000000C009077\r", "000000C008123\r"}, 2, 123, kDone},
+      {"no carriage return", {"000000C008123\n", "000000C008124\r"}, 2, 124, kDone},
+      {"silent camera reads 0", {}, kAttempts, 0, kNotAcknowledged},
+      // The buffer is not cleared between attempts: later empty reads leave
+      // the first reply's digits in place.
+      {"unaccepted reply stays in the buffer", {"000000N008123\r"}, kAttempts, 123,
+       kNotAcknowledged},
+  };
+  for (const Case& c : cases) {
+    FakeLine line;
+    line.replies = c.replies;
+    std::int32_t value = -1;
+    EXPECT_EQ(ReadRegister(&line, 8, value), c.result) << c.name;
+    EXPECT_EQ(value, c.value) << c.name;
+    EXPECT_EQ(line.count("write:000000R008000\r"), c.attempts) << c.name;
+    EXPECT_EQ(line.count("pause:30"), 1) << c.name;
+    EXPECT_EQ(line.count("rts"), 0) << c.name;  // reads leave RTS alone
+  }
+}
+
+TEST(ReadExchange, ShortReplyFillsTheBufferFromItsStart) {
+  FakeLine line;
+  // The second reply brings 11 bytes; bytes 11-13 stay from the first.
+  line.replies = {"000000N008456\r", "000000N0087"};
+  std::int32_t value = -1;
+  EXPECT_EQ(ReadRegister(&line, 8, value), kNotAcknowledged);
+  EXPECT_EQ(value, 756);
+}
+
+TEST(ReadExchange, RefusedRequestReturnsAtOnceWithValueZero) {
+  FakeLine line;
+  line.failingWrite = 1;
+  std::int32_t value = -1;
+  EXPECT_EQ(ReadRegister(&line, 8, value), kWriteFailed);
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(line.count("pause"), 0);
+  EXPECT_EQ(line.count("read"), 0);
+
+  value = -1;
+  EXPECT_EQ(ReadRegister(nullptr, 8, value), kWriteFailed);
+  EXPECT_EQ(value, 0);
+}
+
+}  // namespace
+}  // namespace ocel

@@ -1,0 +1,95 @@
+// Frame layout, register fields and reply acceptance.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame.h"
+#include "register_map.h"
+
+namespace ocel {
+namespace {
+
+std::string text(const Frame& f) { return std::string(f.begin(), f.end()); }
+
+Frame frameOf(const std::string& s) {
+  Frame f{};
+  std::copy_n(s.begin(), kFrameSize, f.begin());
+  return f;
+}
+
+TEST(Frame, WriteCommandCarriesRegisterAndValueDigits) {
+  EXPECT_EQ(text(writeFrame(14, 128)), "000000W014128\r");
+  EXPECT_EQ(text(writeFrame(255, 7)), "000000W255007\r");
+  EXPECT_EQ(text(writeFrame(0, 0)), "000000W000000\r");
+}
+
+TEST(Frame, ReadRequestRegisterFieldPassesNineFromRegister100) {
+  struct Case {
+    int reg;
+    std::string field;
+  } cases[] = {{8, "008"}, {99, "099"}, {100, "0:0"}, {125, "0<5"}, {127, "0<7"}, {255, "0I5"}};
+  for (const Case& c : cases) {
+    Frame f = blankFrame(kReadLetter);
+    putReadRegister(c.reg, f);
+    EXPECT_EQ(text(f), "000000R" + c.field + "000\r") << c.reg;
+  }
+}
+
+TEST(Frame, ReplyValueIsDecodedFromSignedCharacters) {
+  EXPECT_EQ(decodeReplyValue(frameOf("000000C008123\r")), 123);
+  EXPECT_EQ(decodeReplyValue(frameOf("000000C008999\r")), 999);
+  EXPECT_EQ(decodeReplyValue(zeroReplyBuffer()), 0);
+  // Not digits: taken as they are, 'A' is 17 above '0'.
+  EXPECT_EQ(decodeReplyValue(frameOf("000000C008A00\r")), 1700);
+  Frame high = frameOf("000000C008000\r");
+  high[12] = 0xF0;  // -16 as a signed character
+  EXPECT_EQ(decodeReplyValue(high), -16 - 48);
+}
+
+TEST(Frame, AcceptanceNeedsCAtByte6AndCrAtByte13) {
+  Frame request = blankFrame(kReadLetter);
+  putReadRegister(125, request);
+  struct Case {
+    std::string reply;
+    bool write, read;
+  } cases[] = {
+      {"000000C0<5096\r", true, true},
+      {"000000C0<5096\n", false, false},   // no carriage return
+      {"000000N0<5096\r", false, false},   // not accepted
+      {"000000C0<6096\r", true, false},    // another register's reply
+      {"000000C125096\r", true, false},    // digits instead of the read field
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(isAcceptedWriteReply(frameOf(c.reply)), c.write) << c.reply;
+    EXPECT_EQ(isAcceptedReadReply(frameOf(c.reply), request), c.read) << c.reply;
+  }
+}
+
+TEST(RegisterMap, ModelSwitchKeepsTheUnassignedEntry) {
+  RegisterMap map{};
+  fillRegisterMap(map, 0);
+  EXPECT_EQ(registerOf(map, Setting::Shape), 17);
+  EXPECT_EQ(registerOf(map, Setting::DZoom), kAbsentOnModel0);
+  fillRegisterMap(map, 1);
+  EXPECT_EQ(registerOf(map, Setting::Shape), 14);
+  EXPECT_EQ(registerOf(map, Setting::AEArea), 15);  // model 1 assigns none
+  const RegisterMap before = map;
+  fillRegisterMap(map, 2);
+  EXPECT_EQ(map, before);
+
+  RegisterMap fresh{};
+  fillRegisterMap(fresh, 1);
+  EXPECT_EQ(registerOf(fresh, Setting::AEArea), 0);
+}
+
+TEST(ShutterCodes, UnknownStandardKeepsTheTable) {
+  ShutterCodes codes{};
+  fillShutterCodes(codes, 1);
+  const ShutterCodes ntsc = codes;
+  fillShutterCodes(codes, 7);
+  EXPECT_EQ(codes, ntsc);
+  EXPECT_EQ(codes[9], 112);  // 1/1000 s
+}
+
+}  // namespace
+}  // namespace ocel
