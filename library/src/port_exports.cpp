@@ -10,9 +10,9 @@ namespace {
 
 bool isPortNumber(std::int32_t port) { return port >= 1 && port <= 8; }
 
+// Called for port numbers 1 ... 8 only, so the name fits its 8 characters.
 void storePortName(std::int32_t port) {
-  char digits[12];
-  std::snprintf(digits, sizeof digits, "%d", static_cast<int>(port));
+  char digits[2] = {static_cast<char>('0' + port), '\0'};
   auto& name = libraryState().portName;
   std::snprintf(name.data(), name.size(), "COM%s", digits);
 }

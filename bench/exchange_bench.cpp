@@ -1,0 +1,129 @@
+// Exchange benchmark: the library against the camera simulator pacing its
+// line at 9600 baud. Reports the median wall time of an acknowledged write
+// and of a read, each against the line's floor (2 x 14 characters of 10 bits
+// at 9600 baud + the 30 ms pause = 59.17 ms), the CPU time the caller spends
+// per exchange, and one write against a silent camera against its bound
+// (20 x (14.58 ms + 140 ms) + 30 ms = 3.12 s).
+//
+//   ocel400-bench [--exchanges N]      (the simulator is found beside it)
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Ocel400.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr double kCharacterMs = 10.0 * 1000.0 / 9600.0;
+constexpr double kLineFloorMs = 28 * kCharacterMs + 30.0;
+constexpr double kSilentBoundMs = 20 * (14 * kCharacterMs + 140.0) + 30.0;
+
+// The simulator as a child process, with its pty behind a stable link.
+class Simulator {
+ public:
+  Simulator(const fs::path& program, const fs::path& link, std::vector<std::string> extra) {
+    std::vector<std::string> args{program.string(), "--model", "1", "--link", link.string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+      std::perror("posix_spawn");
+      std::exit(1);
+    }
+    for (int i = 0; i < 200 && !fs::exists(link); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ~Simulator() {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+
+ private:
+  pid_t pid_ = 0;
+};
+
+double threadCpuMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+struct Figures {
+  double medianMs;
+  double cpuMsPerExchange;
+  bool allAnswered;
+};
+
+Figures measure(int count, const std::function<void(int)>& exchange) {
+  std::vector<double> wall;
+  bool answered = true;
+  const double cpuStart = threadCpuMs();
+  for (int i = 0; i < count; ++i) {
+    const auto start = Clock::now();
+    exchange(i);
+    wall.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    answered = answered && LastResult() == OCEL400_DONE;
+  }
+  const double cpu = (threadCpuMs() - cpuStart) / count;
+  std::sort(wall.begin(), wall.end());
+  return {wall[wall.size() / 2], cpu, answered};
+}
+
+void report(const char* what, const Figures& f, double floorMs) {
+  std::printf("%-28s median %7.2f ms  ratio %.3f  cpu %.3f ms/exchange%s\n", what, f.medianMs,
+              f.medianMs / floorMs, f.cpuMsPerExchange, f.allAnswered ? "" : "  (UNANSWERED)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int count = 100;
+  if (argc == 3 && std::strcmp(argv[1], "--exchanges") == 0) count = std::max(1, std::atoi(argv[2]));
+
+  const fs::path self = fs::canonical("/proc/self/exe");
+  const fs::path simulator = self.parent_path() / "ocel400-camsim";
+  char pattern[] = "/tmp/ocel400-bench-XXXXXX";
+  const fs::path dir = mkdtemp(pattern);
+  const fs::path link = dir / "com1";
+  setenv("OCEL400_COM1", link.c_str(), 1);
+
+  std::printf("line floor %.2f ms (28 characters at 9600 baud + 30 ms), %d exchanges each\n",
+              kLineFloorMs, count);
+  {
+    Simulator camera(simulator, link, {});
+    if (PortInitEx(1, 1, 0, 9600, 0) != OCEL400_DONE) {
+      std::fprintf(stderr, "cannot open the simulator's port %s\n", link.c_str());
+      return 1;
+    }
+    report("acknowledged write", measure(count, [](int i) { SetShape(100 + i % 2); }), kLineFloorMs);
+    report("read", measure(count, [](int) { GetShape(); }), kLineFloorMs);
+  }
+  {
+    Simulator camera(simulator, link, {"--fault", "silence"});
+    PortInit(1);
+    const Figures silent = measure(1, [](int) { SetShape(100); });
+    std::printf("%-28s %7.0f ms  bound %.0f ms  ratio %.3f  result %u\n", "write to a silent camera",
+                silent.medianMs, kSilentBoundMs, silent.medianMs / kSilentBoundMs, LastResult());
+  }
+  fs::remove_all(dir);
+  return 0;
+}

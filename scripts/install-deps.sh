@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever the build and the tests need and this
+# Debian 12 machine lacks. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config binutils util-linux
+  libgtest-dev libgmock-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,122 @@
+// ocel400ctl end to end against the simulated camera, and its command line.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "command_line.h"
+#include "ocel400sim/PtyCamera.h"
+#include "run_process.h"
+
+namespace ocel::testing {
+namespace {
+
+class Ctl : public ::testing::Test {
+ protected:
+  ocelsim::PtyCamera& startCamera(int model) {
+    ocelsim::Options options;
+    options.model = model;
+    options.paced = false;
+    camera_ = std::make_unique<ocelsim::PtyCamera>(options);
+    return *camera_;
+  }
+
+  ProcessResult ctl(std::vector<std::string> args) {
+    args.insert(args.begin(), OCEL400CTL_PATH);
+    return runProcess(args, {{"OCEL400_COM1", camera_ ? camera_->slavePath() : "/nonexistent"}});
+  }
+
+  std::unique_ptr<ocelsim::PtyCamera> camera_;
+};
+
+TEST_F(Ctl, SetThenGetRoundTrip) {
+  auto& camera = startCamera(1);
+  ProcessResult r = ctl({"set", "Shape=140", "mgc=25.6", "MES=1000", "rebps=48"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(camera.reg(14), 140);
+  EXPECT_EQ(camera.reg(7), 241);
+  EXPECT_EQ(camera.reg(8), 119);
+  EXPECT_EQ(camera.reg(125), 48);
+
+  camera.setReg(125, 96);  // back to the speed the PC talks at
+  r = ctl({"get", "SHAPE", "MGC", "mes"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(r.out, "Shape=140\nMGC=25.6\nMES=989\n");
+}
+
+TEST_F(Ctl, Model0GainAndAreaGrid) {
+  auto& camera = startCamera(0);
+  ProcessResult r = ctl({"--model", "0", "set", "MGC=6.5"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(camera.reg(7), 92);
+  r = ctl({"--model=0", "area", "1=16", "3=31"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(camera.reg(25), 1);
+
+  r = ctl({"--model", "0", "dump"});
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(r.out.find("MGC      6.5 dB\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Shape    235\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("1=16\t# . . . .\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("3=31\t# # # # #\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("DZoom"), std::string::npos) << "model 0 has no zoom";
+}
+
+TEST_F(Ctl, SilentCameraStopsWithExit1NamingPortAndDevice) {
+  auto& camera = startCamera(1);
+  camera.setFault(ocelsim::Fault::Silence);
+  const ProcessResult r = ctl({"get", "Shape", "YGamma"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "ocel400ctl: COM1 (" + camera.slavePath() + "): the camera did not answer GetShape\n");
+  EXPECT_EQ(camera.receivedFrames().size(), 20u) << "stops at the first unanswered exchange";
+}
+
+TEST_F(Ctl, MissingPortIsExit1) {
+  const ProcessResult r = ctl({"get", "Shape"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_NE(r.err.find("COM1 (/nonexistent): cannot open the port"), std::string::npos) << r.err;
+}
+
+TEST_F(Ctl, UsageErrorsAreExit2AndTouchNoPort) {
+  auto& camera = startCamera(1);
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{"get", "Sharpness"}, "unknown setting 'Sharpness'; model 1 has: Mode, ModeGC"},
+      {{"--model", "0", "get", "DZoom"}, "DZoom is not a setting of model 0"},
+      {{"set", "Shape"}, "expected NAME=VALUE"},
+      {{"set", "Shape=abc"}, "Shape takes a whole number"},
+      {{"set", "MES=70000"}, "MES takes x of 1/x s"},
+      {{"area"}, "the area grid is a setting of model 0"},
+      {{"--model", "0", "area", "6=1"}, "ROW=MASK with ROW 1...5"},
+      {{"--port", "9", "dump"}, "--port takes one of 1, 2"},
+      {{"--baud", "1200", "dump"}, "--baud takes one of 2400, 4800, 9600"},
+      {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{}, "no command given"},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult r = ctl(c.args);
+    EXPECT_EQ(r.exitStatus, 2) << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  EXPECT_TRUE(camera.receivedFrames().empty());
+}
+
+TEST(CtlCommandLine, OptionsInBothSpellings) {
+  const std::array<std::string, 10> args{"--port", "3", "--model=0", "--standard", "ntsc",
+                                         "--baud=4800", "--parity", "even", "get", "Shape"};
+  const auto parsed = ocelctl::parseCommandLine(args);
+  ASSERT_TRUE(parsed.commandLine) << parsed.error;
+  const ocelctl::CommandLine& cl = *parsed.commandLine;
+  EXPECT_EQ(cl.port, 3);
+  EXPECT_EQ(cl.model, 0);
+  EXPECT_EQ(cl.standard, 1);
+  EXPECT_EQ(cl.baud, 4800);
+  EXPECT_EQ(cl.parity, 2);
+  EXPECT_EQ(cl.command, ocelctl::Command::Get);
+  EXPECT_EQ(cl.words, std::vector<std::string>{"Shape"});
+}
+
+}  // namespace
+}  // namespace ocel::testing
