@@ -4,7 +4,7 @@
 #include <array>
 
 #include "command_line.h"
-#include "ocel400sim/PtyCamera.h"
+#include "ocel400sim/pty_camera.h"
 #include "run_process.h"
 
 namespace ocel::testing {

@@ -11,7 +11,7 @@
 
 #include "Ocel400.h"
 #include "library_state.h"
-#include "ocel400sim/PtyCamera.h"
+#include "ocel400sim/pty_camera.h"
 
 namespace ocel::testing {
 

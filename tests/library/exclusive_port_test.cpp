@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-#include "ocel400sim/PtyCamera.h"
+#include "ocel400sim/pty_camera.h"
 #include "run_process.h"
 
 extern char** environ;
@@ -33,6 +33,11 @@ class UnprivilegedRunner {
     chmod(program_.c_str(), 0755);
   }
   ~UnprivilegedRunner() { fs::remove_all(dir_); }
+
+  // As ourselves, perhaps root, whom only the lock keeps out.
+  std::vector<std::string> ownCommand(const std::string& mode) const {
+    return {program_.string(), mode};
+  }
 
   std::vector<std::string> command(const std::string& mode) const {
     if (geteuid() != 0) return {program_.string(), mode};
@@ -102,6 +107,7 @@ TEST(ExclusivePort, SecondProgramWaitsUntilTheFirstHasClosed) {
   Holder first(runner.command("hold"), camera.slavePath());
   ASSERT_EQ(first.openResult(), 0);
   EXPECT_EQ(runProcess(runner.command("probe"), env).exitStatus, 4) << "port taken twice";
+  EXPECT_EQ(runProcess(runner.ownCommand("probe"), env).exitStatus, 4) << "port taken twice";
   EXPECT_EQ(first.release(), 0);
 
   EXPECT_EQ(runProcess(runner.command("probe"), env).exitStatus, 0) << "port not free again";

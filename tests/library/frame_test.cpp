@@ -4,7 +4,6 @@
 #include <string>
 
 #include "frame.h"
-#include "register_map.h"
 
 namespace ocel {
 namespace {
@@ -63,32 +62,6 @@ TEST(Frame, AcceptanceNeedsCAtByte6AndCrAtByte13) {
     EXPECT_EQ(isAcceptedWriteReply(frameOf(c.reply)), c.write) << c.reply;
     EXPECT_EQ(isAcceptedReadReply(frameOf(c.reply), request), c.read) << c.reply;
   }
-}
-
-TEST(RegisterMap, ModelSwitchKeepsTheUnassignedEntry) {
-  RegisterMap map{};
-  fillRegisterMap(map, 0);
-  EXPECT_EQ(registerOf(map, Setting::Shape), 17);
-  EXPECT_EQ(registerOf(map, Setting::DZoom), kAbsentOnModel0);
-  fillRegisterMap(map, 1);
-  EXPECT_EQ(registerOf(map, Setting::Shape), 14);
-  EXPECT_EQ(registerOf(map, Setting::AEArea), 15);  // model 1 assigns none
-  const RegisterMap before = map;
-  fillRegisterMap(map, 2);
-  EXPECT_EQ(map, before);
-
-  RegisterMap fresh{};
-  fillRegisterMap(fresh, 1);
-  EXPECT_EQ(registerOf(fresh, Setting::AEArea), 0);
-}
-
-TEST(ShutterCodes, UnknownStandardKeepsTheTable) {
-  ShutterCodes codes{};
-  fillShutterCodes(codes, 1);
-  const ShutterCodes ntsc = codes;
-  fillShutterCodes(codes, 7);
-  EXPECT_EQ(codes, ntsc);
-  EXPECT_EQ(codes[9], 112);  // 1/1000 s
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// The ocel400-camsim program: start-up line, serving, clean end on SIGTERM.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+#include <filesystem>
+
+#include "Ocel400.h"
+
+extern char** environ;
+
+namespace ocelsim {
+namespace {
+
+struct Running {
+  pid_t pid;
+  int stdoutFd;
+};
+
+Running start(std::vector<std::string> arguments) {
+  int pipeFds[2];
+  if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+  arguments.insert(arguments.begin(), OCEL400_CAMSIM_PATH);
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeFds[1]);
+  if (error != 0) throw std::runtime_error("posix_spawn");
+  return {pid, pipeFds[0]};
+}
+
+// The first line on the program's stdout, waiting up to five seconds.
+std::string firstLine(int fd) {
+  std::string text;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (text.find('\n') == std::string::npos) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd readable{fd, POLLIN, 0};
+    if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count()) + 1) <= 0) break;
+    char buffer[256];
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  return text.substr(0, text.find('\n'));
+}
+
+int exitStatus(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
+  namespace fs = std::filesystem;
+  const fs::path link = fs::temp_directory_path() / ("ocelsim-prog-" + std::to_string(getpid()));
+  const Running program = start({"--model", "0", "--link", link.string(), "--instant"});
+  const std::string line = firstLine(program.stdoutFd);
+  close(program.stdoutFd);
+  EXPECT_TRUE(
+      line.starts_with("ocel400-camsim: model 0 camera (PAL, 9600 baud, instant) on /dev/pts/"))
+      << line;
+  EXPECT_TRUE(line.ends_with(", link " + link.string())) << line;
+  setenv("OCEL400_COM1", link.c_str(), 1);
+  EXPECT_EQ(PortInitEx(1, 0, 0, 9600, 0), OCEL400_DONE);
+  EXPECT_EQ(ReadArea(3), 4);  // the factory grid: the centre zone only
+  EXPECT_EQ(LastResult(), OCEL400_DONE);
+  kill(program.pid, SIGTERM);
+  EXPECT_EQ(exitStatus(program.pid), 0);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+TEST(Program, BadUsageExitsWithTwo) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--model", "7"}, {"--fault", "sometimes"}, {"--baud"}}) {
+    const Running program = start(arguments);
+    close(program.stdoutFd);
+    EXPECT_EQ(exitStatus(program.pid), 2) << testing::PrintToString(arguments);
+  }
+}
+
+}  // namespace
+}  // namespace ocelsim
