@@ -45,24 +45,5 @@ TEST(Frame, ReplyValueIsDecodedFromSignedCharacters) {
   EXPECT_EQ(decodeReplyValue(high), -16 - 48);
 }
 
-TEST(Frame, AcceptanceNeedsCAtByte6AndCrAtByte13) {
-  Frame request = blankFrame(kReadLetter);
-  putReadRegister(125, request);
-  struct Case {
-    std::string reply;
-    bool write, read;
-  } cases[] = {
-      {"000000C0<5096\r", true, true},
-      {"000000C0<5096\n", false, false},   // no carriage return
-      {"000000N0<5096\r", false, false},   // not accepted
-      {"000000C0<6096\r", true, false},    // another register's reply
-      {"000000C125096\r", true, false},    // digits instead of the read field
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(isAcceptedWriteReply(frameOf(c.reply)), c.write) << c.reply;
-    EXPECT_EQ(isAcceptedReadReply(frameOf(c.reply), request), c.read) << c.reply;
-  }
-}
-
 }  // namespace
 }  // namespace ocel

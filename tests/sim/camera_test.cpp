@@ -138,13 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"RePrtUnknownKeepsParity", 126, 3, {9600, Parity::None}}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
-TEST(CameraLine, Model0StaysAt9600WhateverItsRegistersHold) {
-  Camera camera(modelOptions(0), kStart);
-  camera.receive(encodeWrite(125, 48), 9600, kStart);
-  camera.receive(encodeWrite(126, 1), 9600, kStart);
-  EXPECT_EQ(camera.line(), (LineSettings{9600, Parity::None}));
-}
-
 TEST(CameraLine, InitialSpeedSetsReBpsAndFactoryResetRestores9600) {
   Options options = modelOptions(1);
   options.cameraBaud = 2400;
