@@ -2,16 +2,8 @@
 
 namespace ocel {
 
-namespace {
-
-// One attempt's reply read. Short reads fill the buffer from its start and
-// leave the bytes behind them as an earlier attempt of the same call left
-// them.
-void readReply(serial::SerialLine& line, Frame& reply) {
-  line.read(reply.data(), reply.size());
-}
-
-}  // namespace
+// Each attempt reads its reply into the same buffer: a short read fills it
+// from its start and leaves the bytes behind as an earlier attempt left them.
 
 std::uint16_t SendFrame(serial::SerialLine* line, const Frame& frame) {
   if (line == nullptr) return kWriteFailed;
@@ -23,7 +15,7 @@ std::uint16_t SendFrame(serial::SerialLine* line, const Frame& frame) {
     const bool written = line->writeAll(frame.data(), frame.size());
     line->setRts(false);
     if (!written) return kWriteFailed;
-    readReply(*line, reply);
+    line->read(reply.data(), reply.size());
     accepted = isAcceptedWriteReply(reply);
   }
   line->pause(kPauseAfterExchange);
@@ -41,7 +33,7 @@ std::uint16_t ReadRegister(serial::SerialLine* line, int reg, std::int32_t& valu
   for (int attempt = 0; attempt < kAttempts && !accepted; ++attempt) {
     line->discardInput();
     if (!line->writeAll(request.data(), request.size())) return kWriteFailed;
-    readReply(*line, reply);
+    line->read(reply.data(), reply.size());
     accepted = isAcceptedReadReply(reply, request);
   }
   line->pause(kPauseAfterExchange);

@@ -7,20 +7,14 @@
 namespace ocelsim {
 namespace {
 
-std::optional<int> wholeNumber(const std::string& text) {
-  int number = 0;
+// The whole of text as a number of type T, or nothing.
+template <typename T>
+std::optional<T> number(const std::string& text) {
+  T value{};
   const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
   if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return number;
-}
-
-std::optional<double> realNumber(const std::string& text) {
-  double number = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, number);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return number;
+  return value;
 }
 
 struct Usage : std::runtime_error {
@@ -35,7 +29,7 @@ void parseFaultArgument(const std::string& text, Options& options) {
   options.fault = *fault;
   options.faultPercent = 100;
   if (colon == std::string::npos) return;
-  const std::optional<int> percent = wholeNumber(text.substr(colon + 1));
+  const std::optional<int> percent = number<int>(text.substr(colon + 1));
   if (!percent || *percent < 0 || *percent > 100)
     throw Usage("fault percentage must be 0..100, not '" + text.substr(colon + 1) + "'");
   options.faultPercent = *percent;
@@ -54,16 +48,16 @@ void applyOption(const std::string& name, const std::string& value, Options& opt
   } else if (name == "--fault") {
     parseFaultArgument(value, options);
   } else if (name == "--baud") {
-    const std::optional<int> baud = wholeNumber(value);
+    const std::optional<int> baud = number<int>(value);
     if (!baud || (*baud != 2400 && *baud != 4800 && *baud != 9600))
       throw Usage("--baud takes 2400, 4800 or 9600");
     options.cameraBaud = *baud;
   } else if (name == "--late-ms") {
-    const std::optional<int> ms = wholeNumber(value);
+    const std::optional<int> ms = number<int>(value);
     if (!ms || *ms < 0) throw Usage("--late-ms takes a number of milliseconds");
     options.lateMs = *ms;
   } else if (name == "--zoom-rate") {
-    const std::optional<double> rate = realNumber(value);
+    const std::optional<double> rate = number<double>(value);
     if (!rate || *rate < 0) throw Usage("--zoom-rate takes codes per second");
     options.zoomCodesPerSecond = *rate;
   } else {

@@ -2,18 +2,13 @@
 // is closed, also for an ordinary user, whom TIOCEXCL left on a pty would
 // lock out. Runs the two programs as "nobody" when the test runs as root.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "ocel400sim/pty_camera.h"
 #include "run_process.h"
-
-extern char** environ;
 
 namespace ocel::testing {
 namespace {
@@ -53,46 +48,26 @@ class UnprivilegedRunner {
 // A holder running in the background with its stdin as our pipe.
 class Holder {
  public:
-  Holder(const std::vector<std::string>& argv, const std::string& device) {
-    int in[2], out[2];
-    EXPECT_EQ(pipe(in), 0);
-    EXPECT_EQ(pipe(out), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, in[1]);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    setenv("OCEL400_COM1", device.c_str(), 1);
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    EXPECT_EQ(posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    close(in[0]);
-    close(out[1]);
-    stdin_ = in[1];
-    stdout_ = out[0];
-  }
+  Holder(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env)
+      : process_(startProcess(argv, env)) {}
 
   // The result code the holder printed once its PortInitEx returned.
   int openResult() {
     char buffer[16] = {};
-    const ssize_t n = read(stdout_, buffer, sizeof buffer - 1);
+    const ssize_t n = read(process_.stdoutFd, buffer, sizeof buffer - 1);
     return n > 0 ? std::atoi(buffer) : -1;
   }
 
   int release() {
-    close(stdin_);
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    close(stdout_);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    close(process_.stdinFd);
+    const int status = waitForExit(process_.pid);
+    close(process_.stdoutFd);
+    close(process_.stderrFd);
+    return status;
   }
 
  private:
-  pid_t pid_ = 0;
-  int stdin_ = -1, stdout_ = -1;
+  StartedProcess process_;
 };
 
 TEST(ExclusivePort, SecondProgramWaitsUntilTheFirstHasClosed) {
@@ -104,7 +79,7 @@ TEST(ExclusivePort, SecondProgramWaitsUntilTheFirstHasClosed) {
   const UnprivilegedRunner runner;
   const std::map<std::string, std::string> env{{"OCEL400_COM1", camera.slavePath()}};
 
-  Holder first(runner.command("hold"), camera.slavePath());
+  Holder first(runner.command("hold"), env);
   ASSERT_EQ(first.openResult(), 0);
   EXPECT_EQ(runProcess(runner.command("probe"), env).exitStatus, 4) << "port taken twice";
   EXPECT_EQ(runProcess(runner.ownCommand("probe"), env).exitStatus, 4) << "port taken twice";

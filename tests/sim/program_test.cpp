@@ -1,42 +1,34 @@
 // The ocel400-camsim program: start-up line, serving, clean end on SIGTERM.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
 #include <filesystem>
 
 #include "Ocel400.h"
-
-extern char** environ;
+#include "run_process.h"
 
 namespace ocelsim {
 namespace {
 
-struct Running {
-  pid_t pid;
-  int stdoutFd;
-};
+using ocel::testing::StartedProcess;
+using ocel::testing::startProcess;
+using ocel::testing::waitForExit;
 
-Running start(std::vector<std::string> arguments) {
-  int pipeFds[2];
-  if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+StartedProcess start(std::vector<std::string> arguments) {
   arguments.insert(arguments.begin(), OCEL400_CAMSIM_PATH);
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipeFds[1]);
-  if (error != 0) throw std::runtime_error("posix_spawn");
-  return {pid, pipeFds[0]};
+  StartedProcess program = startProcess(arguments);
+  close(program.stdinFd);
+  return program;
+}
+
+// Its exit status; the program's complaints stay in the pipe until then.
+int finish(const StartedProcess& program) {
+  const int status = waitForExit(program.pid);
+  close(program.stdoutFd);
+  close(program.stderrFd);
+  return status;
 }
 
 // The first line on the program's stdout, waiting up to five seconds.
@@ -56,18 +48,11 @@ std::string firstLine(int fd) {
   return text.substr(0, text.find('\n'));
 }
 
-int exitStatus(pid_t pid) {
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
   namespace fs = std::filesystem;
   const fs::path link = fs::temp_directory_path() / ("ocelsim-prog-" + std::to_string(getpid()));
-  const Running program = start({"--model", "0", "--link", link.string(), "--instant"});
+  const StartedProcess program = start({"--model", "0", "--link", link.string(), "--instant"});
   const std::string line = firstLine(program.stdoutFd);
-  close(program.stdoutFd);
   EXPECT_TRUE(
       line.starts_with("ocel400-camsim: model 0 camera (PAL, 9600 baud, instant) on /dev/pts/"))
       << line;
@@ -77,16 +62,15 @@ TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
   EXPECT_EQ(ReadArea(3), 4);  // the factory grid: the centre zone only
   EXPECT_EQ(LastResult(), OCEL400_DONE);
   kill(program.pid, SIGTERM);
-  EXPECT_EQ(exitStatus(program.pid), 0);
+  EXPECT_EQ(finish(program), 0);
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
 TEST(Program, BadUsageExitsWithTwo) {
   for (const std::vector<std::string>& arguments :
        {std::vector<std::string>{"--model", "7"}, {"--fault", "sometimes"}, {"--baud"}}) {
-    const Running program = start(arguments);
-    close(program.stdoutFd);
-    EXPECT_EQ(exitStatus(program.pid), 2) << testing::PrintToString(arguments);
+    const StartedProcess program = start(arguments);
+    EXPECT_EQ(finish(program), 2) << testing::PrintToString(arguments);
   }
 }
 

@@ -1,11 +1,14 @@
 #include "run_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
+#include <utility>
 #include <stdexcept>
 
 extern char** environ;
@@ -18,8 +21,7 @@ std::vector<std::string> childEnvironment(const std::map<std::string, std::strin
   std::vector<std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
-    const std::string name = entry.substr(0, entry.find('='));
-    if (!extra.contains(name)) env.push_back(entry);
+    if (!extra.contains(entry.substr(0, entry.find('=')))) env.push_back(entry);
   }
   for (const auto& [name, value] : extra) env.push_back(name + "=" + value);
   return env;
@@ -34,35 +36,52 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
 
 }  // namespace
 
-ProcessResult runProcess(const std::vector<std::string>& argv,
-                         const std::map<std::string, std::string>& extraEnvironment) {
-  int outPipe[2], errPipe[2];
-  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+StartedProcess startProcess(const std::vector<std::string>& argv,
+                            const std::map<std::string, std::string>& extraEnvironment) {
+  // [0] is the child's end, [1] ours, for stdin, stdout and stderr alike.
+  int pipes[3][2];
+  for (auto& p : pipes)
+    if (pipe2(p, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  for (int fd : {1, 2}) std::swap(pipes[fd][0], pipes[fd][1]);  // the child writes, we read
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
-  posix_spawn_file_actions_addclose(&actions, outPipe[0]);
-  posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+  for (int fd = 0; fd < 3; ++fd) posix_spawn_file_actions_adddup2(&actions, pipes[fd][0], fd);
 
   std::vector<std::string> args = argv;
   std::vector<std::string> env = childEnvironment(extraEnvironment);
   auto argp = pointers(args);
   auto envp = pointers(env);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
+  StartedProcess process;
+  const int spawned =
+      posix_spawn(&process.pid, argp[0], &actions, nullptr, argp.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
-  close(outPipe[1]);
-  close(errPipe[1]);
+  for (auto& p : pipes) close(p[0]);
   if (spawned != 0) {
-    close(outPipe[0]);
-    close(errPipe[0]);
+    for (auto& p : pipes) close(p[1]);
     throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(spawned));
   }
+  process.stdinFd = pipes[0][1];
+  process.stdoutFd = pipes[1][1];
+  process.stderrFd = pipes[2][1];
+  return process;
+}
+
+int waitForExit(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ProcessResult runProcess(const std::vector<std::string>& argv,
+                         const std::map<std::string, std::string>& extraEnvironment) {
+  const StartedProcess process = startProcess(argv, extraEnvironment);
+  close(process.stdinFd);
 
   ProcessResult result;
-  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  pollfd fds[2] = {{process.stdoutFd, POLLIN, 0}, {process.stderrFd, POLLIN, 0}};
   std::string* sinks[2] = {&result.out, &result.err};
   int open = 2;
   while (open > 0) {
@@ -80,9 +99,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
       }
     }
   }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.exitStatus = waitForExit(process.pid);
   return result;
 }
 

@@ -179,21 +179,17 @@ std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
   const int fd = guard.fd;
   if (fd < 0) return nullptr;
 
-  // Exclusive use: flock keeps out our own processes (TIOCEXCL does not stop
-  // root), TIOCEXCL every other program of an ordinary user.
+  // flock keeps out our own processes (TIOCEXCL does not stop root).
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) return nullptr;
-  if (ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL) return nullptr;
 
   termios t{};
-  if (tcgetattr(fd, &t) != 0) {  // not a terminal device
-    ioctl(fd, TIOCNXCL);
-    return nullptr;
-  }
+  if (tcgetattr(fd, &t) != 0) return nullptr;  // not a terminal device
   applyLineSettings(t, settings);
-  if (tcsetattr(fd, TCSANOW, &t) != 0 && !settingsTookEffect(fd, t)) {
-    ioctl(fd, TIOCNXCL);
-    return nullptr;
-  }
+  if (tcsetattr(fd, TCSANOW, &t) != 0 && !settingsTookEffect(fd, t)) return nullptr;
+
+  // TIOCEXCL keeps out every other program of an ordinary user. Taken last,
+  // so no failure above leaves it behind.
+  if (ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY && errno != EINVAL) return nullptr;
 
   const bool hasModemLines = changeModemLine(fd, TIOCM_DTR, true);
   if (hasModemLines) changeModemLine(fd, TIOCM_RTS, false);
