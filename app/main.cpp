@@ -1,0 +1,12 @@
+// Ocel400main: sets up and adjusts an Ocel camera over its serial line.
+// The whole run happens in modal dialogs started by the start-up sequence;
+// there is no main window and no event loop of the program's own.
+#include <QApplication>
+
+#include "shell/startup_sequence.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ocel400main"));
+  return ocel::shell::runStartupSequence();
+}

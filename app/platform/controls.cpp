@@ -1,0 +1,72 @@
+#include "platform/controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "platform/scroll_codes.h"
+
+namespace ocel::platform {
+
+ScrollBarControl::ScrollBarControl(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+  setTracking(true);
+  connect(this, &QAbstractSlider::actionTriggered, this, &ScrollBarControl::onActionTriggered);
+}
+
+void ScrollBarControl::setThumbPosition(int position) {
+  if (notifying_) {
+    // Qt applies sliderPosition() as the value once actionTriggered returns.
+    setSliderPosition(position);
+  } else {
+    setValue(position);
+  }
+}
+
+// Qt has already moved sliderPosition() when it reports the action, while
+// value() still holds the old position. Put the thumb back and let the
+// handler decide where it goes.
+void ScrollBarControl::onActionTriggered(int action) {
+  const std::optional<ScrollCode> code = scrollCodeForSliderAction(action);
+  if (!code) return;
+  const int moved = sliderPosition();
+  setSliderPosition(value());
+  if (*code == kThumbTrack) lastTrackedPosition_ = moved;
+  actionSincePress_ = true;
+  notifying_ = true;
+  emit scrolled(*code, *code == kThumbTrack ? moved : value());
+  notifying_ = false;
+}
+
+void ScrollBarControl::mousePressEvent(QMouseEvent* event) {
+  actionSincePress_ = false;
+  lastTrackedPosition_ = value();
+  QScrollBar::mousePressEvent(event);
+}
+
+// Qt sends no end-of-scroll; the release of the mouse button is where a
+// native scroll bar sends it (after the thumb's final position when the
+// thumb was held).
+void ScrollBarControl::mouseReleaseEvent(QMouseEvent* event) {
+  const bool thumbWasHeld = isSliderDown();
+  QScrollBar::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  if (thumbWasHeld) {
+    emit scrolled(kThumbPosition, lastTrackedPosition_);
+    emit scrolled(kEndScroll, value());
+  } else if (actionSincePress_) {
+    emit scrolled(kEndScroll, value());
+  }
+  actionSincePress_ = false;
+}
+
+void ScrollBarControl::keyReleaseEvent(QKeyEvent* event) {
+  QScrollBar::keyReleaseEvent(event);
+  if (event->isAutoRepeat() || !actionSincePress_) return;
+  actionSincePress_ = false;
+  emit scrolled(kEndScroll, value());
+}
+
+// A scroll bar control does not react to the wheel.
+void ScrollBarControl::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+}  // namespace ocel::platform

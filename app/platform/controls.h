@@ -1,0 +1,54 @@
+// The few control behaviours the dialogs need that Qt's widgets do not have
+// out of the box.
+#pragma once
+
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace ocel::platform {
+
+// An automatic option button that forms a group of its own: a click checks
+// it (never unchecks it) and leaves every other button alone. The dialog's
+// click handler unchecks the siblings itself.
+class OwnGroupOptionButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  void nextCheckState() override { setChecked(true); }
+};
+
+// A horizontal scroll bar that notifies its dialog with scroll codes the way
+// a native scroll bar control does: an arrow or trough click gives its code
+// and then 8 (end of scroll); a drag gives 5 for every tracked position and
+// then 4 and 8 on release; a held arrow repeats its code and ends with one 8;
+// the keyboard likewise. The dialog's handler alone moves the thumb: during
+// a notification the thumb stays where it was unless the handler sets it.
+class ScrollBarControl : public QScrollBar {
+  Q_OBJECT
+ public:
+  explicit ScrollBarControl(QWidget* parent);
+
+  // Moves the thumb, clamped into the range. Inside a notification this sets
+  // the position Qt settles on once the handler returns.
+  void setThumbPosition(int position);
+
+ signals:
+  void scrolled(int code, int position);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  void onActionTriggered(int action);
+
+  bool notifying_ = false;      // inside scrolled(): the handler may move the thumb
+  bool actionSincePress_ = false;
+  int lastTrackedPosition_ = 0;
+};
+
+}  // namespace ocel::platform

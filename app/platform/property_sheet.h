@@ -1,0 +1,50 @@
+// A property sheet: a window with tabbed pages and OK / Abbrechen buttons.
+// A page's window and controls are created the first time its tab is
+// selected (its OnInitDialog runs then); its activation hook runs at every
+// selection.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "platform/dialog.h"
+
+class QTabWidget;
+
+namespace ocel::platform {
+
+class PropertyPage : public Dialog {
+  Q_OBJECT
+ public:
+  explicit PropertyPage(const DialogTemplate& dialogTemplate)
+      : Dialog(dialogTemplate, nullptr, Placement::Page) {}
+
+  // Called each time the page becomes the active tab, after its window
+  // exists.
+  virtual bool OnSetActive() { return true; }
+};
+
+class PropertySheet : public QDialog {
+  Q_OBJECT
+ public:
+  explicit PropertySheet(const QString& caption, QWidget* parent = nullptr);
+
+  // Pages are shown in the order they are added; the sheet does not own them.
+  void AddPage(PropertyPage* page);
+  // Selects the first page and runs the sheet modally. Returns kIdOk or
+  // kIdCancel.
+  int DoModal();
+  void EndDialog(int result) { done(result); }
+
+  int activeIndex() const;
+  void setActivePage(int index);
+  PropertyPage* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+
+ private:
+  void activate(int index);
+
+  QTabWidget* tabs_;
+  std::vector<PropertyPage*> pages_;
+};
+
+}  // namespace ocel::platform

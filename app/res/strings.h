@@ -1,0 +1,22 @@
+// The program's own texts, exactly as the user sees them (UTF-8).
+#pragma once
+
+namespace ocel::res {
+
+inline constexpr const char* kProgramTitle = "Ocel400main";
+inline constexpr const char* kLibraryFile = "Ocel400.dll";
+inline constexpr const char* kLoadingLibrary = "Loading DLL";
+inline constexpr const char* kLibraryLoaded = "Loading DLL ok";
+inline constexpr const char* kErrorCaption = "Ocel Error!";
+inline constexpr const char* kNoConnection =
+    "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
+inline constexpr const char* kSheetCaption = "Ocel Serie";
+inline constexpr const char* kPortLabelFormat = "COM %1";
+
+// Failures the program reports beyond the camera link (%1: file, %2: reason
+// or function name).
+inline constexpr const char* kLibraryNotLoaded =
+    "Die Bibliothek %1 konnte nicht geladen werden:\r\n%2";
+inline constexpr const char* kExportMissing = "In %1 fehlt die Funktion %2.";
+
+}  // namespace ocel::res

@@ -1,0 +1,32 @@
+#include "shell/entry_points.h"
+
+#include <QStringList>
+
+#include "platform/user_prompts.h"
+#include "res/strings.h"
+#include "shell/program_status.h"
+
+namespace ocel::shell {
+
+namespace {
+bool failed = false;
+}  // namespace
+
+void markProgramFailed() { failed = true; }
+bool programFailed() { return failed; }
+void resetProgramStatus() { failed = false; }
+
+bool EntryPointBinder::complete(QWidget* owner) const {
+  if (missing_.empty()) return true;
+  QStringList names;
+  for (const std::string& name : missing_) names << QString::fromStdString(name);
+  platform::userPrompts().showMessage(
+      owner,
+      QString::fromUtf8(res::kExportMissing)
+          .arg(QString::fromStdString(library_.fileName()), names.join(QStringLiteral(", "))),
+      QString::fromUtf8(res::kErrorCaption));
+  markProgramFailed();
+  return false;
+}
+
+}  // namespace ocel::shell

@@ -1,0 +1,56 @@
+// Entry point tables: each object that talks to the camera resolves the
+// exports it calls by name into its own table when it initialises. The
+// members carry the exports' names and exact types, so a call through a
+// table reads like a call of the export: entries.SetShape(131).
+#pragma once
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Ocel400.h"
+#include "platform/loaded_library.h"
+
+class QWidget;
+
+namespace ocel::shell {
+
+class EntryPointBinder {
+ public:
+  explicit EntryPointBinder(const platform::LoadedLibrary& library) : library_(library) {}
+
+  template <class Function>
+  void bind(const char* name, Function& slot) {
+    static_assert(sizeof(Function) == sizeof(void*), "an export is one code address");
+    void* symbol = library_.resolve(name);
+    std::memcpy(&slot, &symbol, sizeof slot);
+    if (symbol == nullptr) missing_.push_back(name);
+  }
+
+  const std::vector<std::string>& missing() const { return missing_; }
+
+  // True when every export was found. Otherwise tells the user which are
+  // missing (in a message box owned by owner) and marks the run failed.
+  bool complete(QWidget* owner) const;
+
+ private:
+  const platform::LoadedLibrary& library_;
+  std::vector<std::string> missing_;
+};
+
+#define OCEL_ENTRY_POINT_MEMBER(name) decltype(&::name) name = nullptr;
+#define OCEL_ENTRY_POINT_BIND(name) binder.bind(#name, name);
+
+// Defines an entry point table from an X-macro list of export names. Its
+// bind() fills every member, in list order, and reports missing exports.
+#define OCEL_DEFINE_ENTRY_POINTS(TableName, EXPORTS)                                  \
+  struct TableName {                                                                   \
+    EXPORTS(OCEL_ENTRY_POINT_MEMBER)                                                   \
+    bool bind(const ::ocel::platform::LoadedLibrary& library, QWidget* owner) {        \
+      ::ocel::shell::EntryPointBinder binder(library);                                 \
+      EXPORTS(OCEL_ENTRY_POINT_BIND)                                                   \
+      return binder.complete(owner);                                                   \
+    }                                                                                  \
+  }
+
+}  // namespace ocel::shell

@@ -1,0 +1,35 @@
+// The hand-over from the start-up sequence to the panel of the chosen camera
+// model. The sequence creates the panels through this interface once the
+// connection test has passed and runs the one that fits the model.
+#pragma once
+
+#include <memory>
+
+#include "platform/loaded_library.h"
+
+namespace ocel::shell {
+
+class WaitWindow;
+
+// What a panel borrows from the start-up sequence. The video standard is
+// for the Settings page only.
+struct Handover {
+  const platform::LoadedLibrary& library;
+  int videoStandard;
+  WaitWindow& waitWindow;
+};
+
+class PanelLauncher {
+ public:
+  virtual ~PanelLauncher() = default;
+  // Model 0: the classic camera panel, run modally.
+  virtual void runClassicPanel(const Handover& handover) = 0;
+  // Model 1: the two-page sheet "Ocel Serie", Settings page first, run
+  // modally.
+  virtual void runSettingsSheet(const Handover& handover) = 0;
+};
+
+// The program's own panels.
+std::unique_ptr<PanelLauncher> makeProgramPanels();
+
+}  // namespace ocel::shell

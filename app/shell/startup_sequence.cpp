@@ -1,0 +1,80 @@
+#include "shell/startup_sequence.h"
+
+#include <memory>
+
+#include "platform/loaded_library.h"
+#include "platform/user_prompts.h"
+#include "res/strings.h"
+#include "shell/connection_test.h"
+#include "shell/panel_launcher.h"
+#include "shell/port_dialog.h"
+#include "shell/program_status.h"
+#include "shell/wait_window.h"
+
+namespace ocel::shell {
+
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1;
+
+void tell(QWidget* owner, const char* text, const char* caption) {
+  platform::userPrompts().showMessage(owner, QString::fromUtf8(text), QString::fromUtf8(caption));
+}
+
+}  // namespace
+
+int runStartupSequence(const StartupOptions& options) {
+  resetProgramStatus();
+  tell(nullptr, res::kLoadingLibrary, res::kProgramTitle);
+
+  std::string reason;
+  std::unique_ptr<platform::LoadedLibrary> library =
+      platform::LoadedLibrary::load(options.libraryName, reason);
+  if (!library) {
+    platform::userPrompts().showMessage(
+        nullptr,
+        QString::fromUtf8(res::kLibraryNotLoaded)
+            .arg(QString::fromStdString(options.libraryName), QString::fromStdString(reason)),
+        QString::fromUtf8(res::kErrorCaption));
+    return kExitFailed;
+  }
+  tell(nullptr, res::kLibraryLoaded, res::kProgramTitle);
+
+  StartupEntryPoints entries;
+  if (!entries.bind(*library, nullptr)) return kExitFailed;
+
+  PortDialog portDialog(*library);
+  portDialog.DoModal();
+  if (programFailed()) return kExitFailed;
+  // Cancelled: the library stays loaded until the process ends.
+  if (portDialog.cancelled) return kExitDone;
+
+  auto waitWindow = std::make_unique<WaitWindow>();
+  waitWindow->showCentred();
+  const int model = portDialog.model;
+
+  if (!runConnectionTest(entries)) {
+    tell(waitWindow.get(), res::kNoConnection, res::kErrorCaption);
+    library.reset();
+    waitWindow.reset();
+    return kExitFailed;
+  }
+
+  std::unique_ptr<PanelLauncher> ownPanels;
+  PanelLauncher* panels = options.panels;
+  if (!panels) {
+    ownPanels = makeProgramPanels();
+    panels = ownPanels.get();
+  }
+  const Handover handover{*library, portDialog.standard, *waitWindow};
+  if (model == 1) panels->runSettingsSheet(handover);
+  else panels->runClassicPanel(handover);
+
+  waitWindow.reset();
+  library.reset();
+  ownPanels.reset();
+  return programFailed() ? kExitFailed : kExitDone;
+}
+
+}  // namespace ocel::shell

@@ -1,0 +1,24 @@
+#include "shell/wait_window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "res/dialog_templates.h"
+
+namespace ocel::shell {
+
+WaitWindow::WaitWindow() : platform::Dialog(res::waitWindowTemplate()) {
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+}
+
+void WaitWindow::showCentred() {
+  CreateModeless();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  repaint();
+}
+
+}  // namespace ocel::shell

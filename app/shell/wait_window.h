@@ -1,0 +1,21 @@
+// The wait window shown from the connection test until a panel has read the
+// camera. The start-up sequence owns it; panels may only hide it.
+#pragma once
+
+#include "platform/dialog.h"
+
+namespace ocel::shell {
+
+class WaitWindow : public platform::Dialog {
+  Q_OBJECT
+ public:
+  WaitWindow();
+  // Shows it without a parent, centred on the screen, and paints it at
+  // once: no events are handled while the camera is being read.
+  void showCentred();
+
+ protected:
+  void OnCancel() override { hide(); }
+};
+
+}  // namespace ocel::shell
