@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config binutils util-linux
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils imagemagick
 )
 

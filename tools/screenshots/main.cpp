@@ -1,0 +1,54 @@
+// ocel400-screenshots DIR: renders every dialog of the settings program to
+// DIR/<template>-<name>.png, as it looks right after its initialisation.
+// Runs offscreen; no camera is needed (nothing is sent to the library).
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <string>
+
+#include "platform/loaded_library.h"
+#include "shell/port_dialog.h"
+#include "shell/wait_window.h"
+
+namespace {
+
+bool save(QWidget& window, const QDir& directory, const QString& name) {
+  const QString path = directory.filePath(name + QStringLiteral(".png"));
+  window.show();
+  QApplication::processEvents();
+  const bool saved = window.grab().save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+  window.hide();
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: ocel400-screenshots DIRECTORY\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                   : qgetenv("QT_QPA_PLATFORM"));
+  QApplication application(argc, argv);
+  const QDir directory(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(directory.path())) return 1;
+
+  std::string reason;
+  auto library = ocel::platform::LoadedLibrary::load("Ocel400.dll", reason);
+  if (!library) {
+    std::fprintf(stderr, "cannot load the camera library: %s\n", reason.c_str());
+    return 1;
+  }
+
+  bool allSaved = true;
+  ocel::shell::PortDialog portDialog(*library);
+  portDialog.CreateWindowOnce();
+  allSaved &= save(portDialog, directory, QStringLiteral("133-port-dialog"));
+
+  ocel::shell::WaitWindow waitWindow;
+  waitWindow.CreateWindowOnce();
+  allSaved &= save(waitWindow, directory, QStringLiteral("156-wait-window"));
+  return allSaved ? 0 : 1;
+}
