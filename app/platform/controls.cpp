@@ -59,6 +59,25 @@ void ScrollBarControl::mouseReleaseEvent(QMouseEvent* event) {
   actionSincePress_ = false;
 }
 
+// The keys a scroll bar control answers, by the direction they name (Qt's
+// own mapping follows its inverted wheel controls and would swap them).
+void ScrollBarControl::keyPressEvent(QKeyEvent* event) {
+  SliderAction action = SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: action = SliderSingleStepSub; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: action = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: QScrollBar::keyPressEvent(event); return;
+  }
+  triggerAction(action);
+  event->accept();
+}
+
 void ScrollBarControl::keyReleaseEvent(QKeyEvent* event) {
   QScrollBar::keyReleaseEvent(event);
   if (event->isAutoRepeat() || !actionSincePress_) return;

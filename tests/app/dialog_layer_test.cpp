@@ -1,0 +1,188 @@
+// The dialog layer driven through real Qt events: the scroll codes a dialog
+// receives and the option buttons that each form their own group.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <utility>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/dialog.h"
+
+namespace ocel::platform {
+namespace {
+
+constexpr int kBar = 10, kOptionA = 20, kOptionB = 21, kCheck = 30;
+
+const DialogTemplate& testTemplate() {
+  static const DialogTemplate dialog{
+      900, "test", 200, 80,
+      {
+          {kBar, ControlKind::HorizontalScrollBar, "", 10, 10, 120, 11},
+          {kOptionA, ControlKind::OptionButton, "A", 10, 30, 40, 10},
+          {kOptionB, ControlKind::OptionButton, "B", 60, 30, 40, 10},
+          {kCheck, ControlKind::CheckBox, "", 110, 30, 10, 10},
+      }};
+  return dialog;
+}
+
+using Notification = std::pair<int, int>;  // code, position
+
+// Handles the slider as the panels do: arrows step by one, a drag takes the
+// dragged position, every other code keeps the position; or, with
+// moveThumb off, never moves it at all.
+class ScrollRecorder : public Dialog {
+ public:
+  ScrollRecorder() : Dialog(testTemplate()) {
+    onClick(kCheck, [this] { checkSeenByHandler = checkState(kCheck); });
+  }
+  std::vector<Notification> seen;
+  bool moveThumb = true;
+  int checkSeenByHandler = -1;
+
+ protected:
+  bool OnInitDialog() override {
+    setScrollRange(kBar, 0, 100);
+    setScrollPage(kBar, 1);
+    setScrollPos(kBar, 50);
+    return true;
+  }
+  void OnHScroll(int code, int position, int id) override {
+    ASSERT_EQ(id, kBar);
+    seen.emplace_back(code, position);
+    if (!moveThumb) return;
+    const int current = scrollPos(kBar);
+    const auto [low, high] = scrollRange(kBar);
+    int next = current;
+    if (code == 0 && current > low) next = current - 1;
+    if (code == 1 && current < high) next = current + 1;
+    if (code == 5) next = position;
+    setScrollPos(kBar, next);
+  }
+};
+
+class DialogLayer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialog.CreateModeless();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    bar = dialog.findChild<ScrollBarControl*>();
+    ASSERT_NE(bar, nullptr);
+  }
+
+  QPoint centreOf(QStyle::SubControl part) const {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+  }
+
+  void send(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(bar, &event);
+  }
+
+  ScrollRecorder dialog;
+  ScrollBarControl* bar = nullptr;
+};
+
+TEST_F(DialogLayer, ArrowClicksGiveTheirCodeThenEndOfScroll) {
+  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
+  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarSubLine));
+  EXPECT_EQ(dialog.seen, (std::vector<Notification>{{1, 50}, {8, 51}, {0, 51}, {8, 50}}));
+  EXPECT_EQ(bar->value(), 50);
+}
+
+TEST_F(DialogLayer, TroughClickGivesPageCodeAndMovesNothing) {
+  QPoint rightOfThumb = centreOf(QStyle::SC_ScrollBarSlider);
+  rightOfThumb.rx() = (rightOfThumb.x() + centreOf(QStyle::SC_ScrollBarAddLine).x()) / 2;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, rightOfThumb);
+  EXPECT_EQ(dialog.seen, (std::vector<Notification>{{3, 50}, {8, 50}}));
+  EXPECT_EQ(bar->value(), 50);
+}
+
+TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
+  const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
+  send(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
+  send(QEvent::MouseMove, thumb + QPoint(10, 0), Qt::LeftButton);
+  send(QEvent::MouseMove, thumb + QPoint(20, 0), Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, thumb + QPoint(20, 0), Qt::NoButton);
+
+  ASSERT_EQ(dialog.seen.size(), 4u);
+  EXPECT_EQ(dialog.seen[0].first, 5);
+  EXPECT_EQ(dialog.seen[1].first, 5);
+  EXPECT_GT(dialog.seen[1].second, dialog.seen[0].second);
+  EXPECT_GT(dialog.seen[0].second, 50);
+  EXPECT_EQ(dialog.seen[2], (Notification{4, dialog.seen[1].second}));
+  EXPECT_EQ(dialog.seen[3].first, 8);
+  EXPECT_EQ(bar->value(), dialog.seen[1].second);
+}
+
+TEST_F(DialogLayer, HeldArrowRepeatsItsCodeAndEndsWithOneEndOfScroll) {
+  const QPoint arrow = centreOf(QStyle::SC_ScrollBarAddLine);
+  send(QEvent::MouseButtonPress, arrow, Qt::LeftButton);
+  QTest::qWait(800);  // past the repeat delay
+  send(QEvent::MouseButtonRelease, arrow, Qt::NoButton);
+
+  ASSERT_GE(dialog.seen.size(), 3u);
+  for (std::size_t i = 0; i + 1 < dialog.seen.size(); ++i) EXPECT_EQ(dialog.seen[i].first, 1);
+  EXPECT_EQ(dialog.seen.back().first, 8);
+  EXPECT_EQ(bar->value(), 50 + static_cast<int>(dialog.seen.size()) - 1);
+}
+
+TEST_F(DialogLayer, KeyboardArrowsGiveTheirCodeThenEndOfScroll) {
+  QTest::keyClick(bar, Qt::Key_Right);
+  QTest::keyClick(bar, Qt::Key_Left);
+  EXPECT_EQ(dialog.seen, (std::vector<Notification>{{1, 50}, {8, 51}, {0, 51}, {8, 50}}));
+}
+
+TEST_F(DialogLayer, OnlyTheHandlerMovesTheThumb) {
+  dialog.moveThumb = false;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
+  const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
+  send(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
+  send(QEvent::MouseMove, thumb + QPoint(15, 0), Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, thumb + QPoint(15, 0), Qt::NoButton);
+  EXPECT_EQ(bar->value(), 50);
+  EXPECT_EQ(dialog.seen.front(), (Notification{1, 50}));
+}
+
+TEST_F(DialogLayer, ScrollPositionIsClampedIntoTheRange) {
+  dialog.setScrollRange(kBar, 0, 30);
+  dialog.setScrollPos(kBar, 40000);
+  EXPECT_EQ(dialog.scrollPos(kBar), 30);
+  dialog.setScrollPos(kBar, -3);
+  EXPECT_EQ(dialog.scrollPos(kBar), 0);
+}
+
+TEST_F(DialogLayer, OptionButtonsEachFormTheirOwnGroup) {
+  auto* a = qobject_cast<QAbstractButton*>(dialog.control(kOptionA));
+  auto* b = qobject_cast<QAbstractButton*>(dialog.control(kOptionB));
+  QTest::mouseClick(a, Qt::LeftButton);
+  QTest::mouseClick(b, Qt::LeftButton);
+  EXPECT_EQ(dialog.checkState(kOptionA), 1);
+  EXPECT_EQ(dialog.checkState(kOptionB), 1);
+  QTest::mouseClick(b, Qt::LeftButton);  // a click never unchecks
+  EXPECT_EQ(dialog.checkState(kOptionB), 1);
+}
+
+TEST_F(DialogLayer, CheckBoxTurnsOverBeforeItsHandlerRuns) {
+  QTest::mouseClick(dialog.control(kCheck), Qt::LeftButton);
+  EXPECT_EQ(dialog.checkSeenByHandler, 1);
+  QTest::mouseClick(dialog.control(kCheck), Qt::LeftButton);
+  EXPECT_EQ(dialog.checkSeenByHandler, 0);
+}
+
+}  // namespace
+}  // namespace ocel::platform
