@@ -2,21 +2,44 @@
 // out of the box.
 #pragma once
 
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QScrollBar>
 
 namespace ocel::platform {
 
-// An automatic option button that forms a group of its own: a click checks
-// it (never unchecks it) and leaves every other button alone. The dialog's
-// click handler unchecks the siblings itself.
-class OwnGroupOptionButton : public QRadioButton {
+// An automatic option button. One that forms a group of its own is checked
+// by a click (never unchecked) and leaves every other button alone: the
+// dialog's click handler unchecks the siblings itself. Buttons of one
+// automatic group uncheck each other. The whole rectangle takes clicks.
+class OptionButton : public QRadioButton {
   Q_OBJECT
  public:
-  using QRadioButton::QRadioButton;
+  OptionButton(const QString& text, bool ownGroup, QWidget* parent)
+      : QRadioButton(text, parent), ownGroup_(ownGroup) {
+    setAutoExclusive(!ownGroup);
+  }
 
  protected:
-  void nextCheckState() override { setChecked(true); }
+  void nextCheckState() override {
+    if (ownGroup_) setChecked(true);
+    else QRadioButton::nextCheckState();
+  }
+  bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+
+ private:
+  bool ownGroup_;
+};
+
+// An automatic two-state check box; it has turned over when its click
+// handler runs. The whole rectangle takes clicks.
+class CheckBoxControl : public QCheckBox {
+  Q_OBJECT
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
 // A horizontal scroll bar that notifies its dialog with scroll codes the way

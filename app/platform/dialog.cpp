@@ -134,15 +134,13 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       break;
     }
     case ControlKind::OptionButton: {
-      QRadioButton* button = (entry.style & kAutoGroup) ? new QRadioButton(text, this)
-                                                        : new OwnGroupOptionButton(text, this);
-      button->setAutoExclusive((entry.style & kAutoGroup) != 0);
+      auto* button = new OptionButton(text, (entry.style & kAutoGroup) == 0, this);
       connect(button, &QRadioButton::clicked, this, [this, id] { buttonClicked(id); });
       widget = button;
       break;
     }
     case ControlKind::CheckBox: {
-      auto* box = new QCheckBox(text, this);
+      auto* box = new CheckBoxControl(text, this);
       connect(box, &QCheckBox::clicked, this, [this, id] { buttonClicked(id); });
       widget = box;
       break;
