@@ -1,0 +1,93 @@
+// The program's start-up against the real library and the simulated camera
+// over a pseudo-terminal: the frames that reach the camera, the sharpness
+// put back, and the failure path with a silent camera.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QTest>
+
+#include "gui_support.h"
+#include "ocel400sim/pty_camera.h"
+#include "res/dialog_templates.h"
+#include "shell/panel_launcher.h"
+#include "shell/port_dialog.h"
+#include "shell/startup_sequence.h"
+
+namespace ocel::shell {
+namespace {
+
+class CountingLauncher : public PanelLauncher {
+ public:
+  void runClassicPanel(const Handover&) override { ++classicRuns; }
+  void runSettingsSheet(const Handover&) override { ++sheetRuns; }
+  int classicRuns = 0, sheetRuns = 0;
+};
+
+struct CameraCase {
+  int model;
+  int shapeRegister;
+};
+
+class EndToEnd : public ::testing::TestWithParam<CameraCase> {
+ protected:
+  EndToEnd() : camera_(options()) { setenv("OCEL400_COM1", camera_.slavePath().c_str(), 1); }
+
+  ocelsim::Options options() const {
+    ocelsim::Options o;
+    o.model = GetParam().model;
+    return o;
+  }
+
+  int runChoosingModel() {
+    const int model = GetParam().model;
+    testing::whenModalShows([model](QWidget* modal) {
+      auto* dialog = qobject_cast<PortDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      if (model == 0) QTest::mouseClick(dialog->control(res::port_dialog::kModel0), Qt::LeftButton);
+      QTest::mouseClick(dialog->control(platform::kIdOk), Qt::LeftButton);
+    });
+    StartupOptions startup;  // the real library, found beside this program
+    startup.panels = &launcher_;
+    return runStartupSequence(startup);
+  }
+
+  ocelsim::PtyCamera camera_;
+  testing::ScriptedPrompts prompts_;
+  CountingLauncher launcher_;
+};
+
+TEST_P(EndToEnd, ConnectionTestPassesAndPutsTheSharpnessBack) {
+  const int shape = GetParam().shapeRegister;
+  camera_.setReg(shape, 200);
+  EXPECT_EQ(runChoosingModel(), 0);
+
+  const std::vector<std::string> frames = camera_.receivedFrames();
+  char reg[4];
+  std::snprintf(reg, sizeof reg, "%03d", shape);
+  ASSERT_EQ(frames.size(), 4u);
+  EXPECT_EQ(frames[0].substr(6, 4), std::string("R") + reg);
+  EXPECT_EQ(frames[1], std::string("000000W") + reg + "196\r");
+  EXPECT_EQ(frames[2].substr(6, 4), std::string("R") + reg);
+  EXPECT_EQ(frames[3], std::string("000000W") + reg + "200\r");
+  EXPECT_EQ(camera_.reg(shape), 200);
+  EXPECT_EQ(launcher_.classicRuns + launcher_.sheetRuns, 1);
+  EXPECT_EQ(launcher_.sheetRuns, GetParam().model);
+}
+
+TEST_P(EndToEnd, SilentCameraEndsWithTheFailureMessageAndExitOne) {
+  // About 8.5 s of retries; the path is the same for both models.
+  if (GetParam().model == 0) GTEST_SKIP() << "one silent camera is enough";
+  camera_.setFault(ocelsim::Fault::Silence);
+  EXPECT_EQ(runChoosingModel(), 1);
+  ASSERT_FALSE(prompts_.messages.empty());
+  EXPECT_EQ(prompts_.messages.back().text,
+            "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!");
+  EXPECT_EQ(launcher_.classicRuns + launcher_.sheetRuns, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, EndToEnd,
+                         ::testing::Values(CameraCase{0, 17}, CameraCase{1, 14}),
+                         [](const auto& info) { return "Model" + std::to_string(info.param.model); });
+
+}  // namespace
+}  // namespace ocel::shell
