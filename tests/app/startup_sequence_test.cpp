@@ -94,7 +94,11 @@ INSTANTIATE_TEST_SUITE_P(Cameras, ConnectionTestPasses,
                                            PassingCamera{255, 251, 251},
                                            // either direction counts
                                            PassingCamera{10, 6, 14},
-                                           PassingCamera{200, 200 + 4, 196}));
+                                           PassingCamera{200, 200 + 4, 196}),
+                         [](const auto& info) {
+                           return "Found" + std::to_string(info.param.found) + "ReadsBack" +
+                                  std::to_string(info.param.readBack);
+                         });
 
 struct FailingCamera {
   int found, readBack;
@@ -121,7 +125,11 @@ TEST_P(ConnectionTestFails, ReportsOverTheWaitWindowRestoresNothingAndExitsOne) 
 
 INSTANTIATE_TEST_SUITE_P(Cameras, ConnectionTestFails,
                          ::testing::Values(FailingCamera{10, 10}, FailingCamera{0, 0},
-                                           FailingCamera{10, 18}, FailingCamera{255, 3}));
+                                           FailingCamera{10, 18}, FailingCamera{255, 3}),
+                         [](const auto& info) {
+                           return "Found" + std::to_string(info.param.found) + "ReadsBack" +
+                                  std::to_string(info.param.readBack);
+                         });
 
 TEST_F(StartupSequence, ModelZeroRunsTheClassicPanelWithTheChosenStandard) {
   camera.setValue("Shape", 100);
