@@ -15,8 +15,8 @@ PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
   buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
   // The pages send every change at once, so there is never anything to apply.
   buttons->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::ApplyRole)->setEnabled(false);
-  connect(buttons, &QDialogButtonBox::accepted, this, [this] { done(kIdOk); });
-  connect(buttons, &QDialogButtonBox::rejected, this, [this] { done(kIdCancel); });
+  connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);

@@ -40,6 +40,11 @@ class PropertySheet : public QDialog {
   void setActivePage(int index);
   PropertyPage* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
 
+ protected:
+  // Enter, Esc and the close box end the sheet as its buttons do.
+  void accept() override { done(kIdOk); }
+  void reject() override { done(kIdCancel); }
+
  private:
   void activate(int index);
 

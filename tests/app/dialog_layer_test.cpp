@@ -16,7 +16,7 @@
 namespace ocel::platform {
 namespace {
 
-constexpr int kBar = 10, kOptionA = 20, kOptionB = 21, kCheck = 30;
+constexpr int kBar = 10, kOptionA = 20, kOptionB = 21, kCheck = 30, kPicture = 40;
 
 const DialogTemplate& testTemplate() {
   static const DialogTemplate dialog{
@@ -26,6 +26,7 @@ const DialogTemplate& testTemplate() {
           {kOptionA, ControlKind::OptionButton, "A", 10, 30, 40, 10},
           {kOptionB, ControlKind::OptionButton, "B", 60, 30, 40, 10},
           {kCheck, ControlKind::CheckBox, "", 110, 30, 10, 10},
+          {kPicture, ControlKind::Label, "keypad", 100, 50, 40, 20},
       }};
   return dialog;
 }
@@ -43,6 +44,7 @@ class ScrollRecorder : public Dialog {
   std::vector<Notification> seen;
   bool moveThumb = true;
   int checkSeenByHandler = -1;
+  std::vector<std::pair<char, QPoint>> mouse;
 
  protected:
   bool OnInitDialog() override {
@@ -51,6 +53,9 @@ class ScrollRecorder : public Dialog {
     setScrollPos(kBar, 50);
     return true;
   }
+  void OnLButtonDown(QPoint at) override { mouse.emplace_back('d', at); }
+  void OnLButtonUp(QPoint at) override { mouse.emplace_back('u', at); }
+  void OnMouseMove(QPoint at) override { mouse.emplace_back('m', at); }
   void OnHScroll(int code, int position, int id) override {
     ASSERT_EQ(id, kBar);
     seen.emplace_back(code, position);
@@ -182,6 +187,22 @@ TEST_F(DialogLayer, CheckBoxTurnsOverBeforeItsHandlerRuns) {
   EXPECT_EQ(dialog.checkSeenByHandler, 1);
   QTest::mouseClick(dialog.control(kCheck), Qt::LeftButton);
   EXPECT_EQ(dialog.checkSeenByHandler, 0);
+}
+
+// Messages over a static text or picture reach the dialog, in its client
+// pixels (the keypad's hit rectangles are given in them).
+TEST_F(DialogLayer, MouseOverAStaticReachesTheDialogInClientPixels) {
+  QWidget* picture = dialog.control(kPicture);
+  ASSERT_EQ(picture->geometry(), QRect(150, 81, 60, 32));
+  // Through the window, so Qt picks the widget under the pointer itself.
+  const QPoint at = picture->geometry().topLeft() + QPoint(5, 6);
+  QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, at);
+  // Qt may deliver the pointer's move there first; it lands at the same spot.
+  for (const auto& [kind, where] : dialog.mouse) EXPECT_EQ(where, QPoint(155, 87)) << kind;
+  ASSERT_GE(dialog.mouse.size(), 2u);
+  EXPECT_EQ(dialog.mouse[dialog.mouse.size() - 2].first, 'd');
+  EXPECT_EQ(dialog.mouse.back().first, 'u');
 }
 
 }  // namespace

@@ -1,0 +1,121 @@
+// The property sheet's page life cycle and the real Qt prompts behind the
+// seam, driven through real Qt events.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "gui_support.h"
+#include "platform/property_sheet.h"
+#include "platform/user_prompts.h"
+
+namespace ocel::platform {
+namespace {
+
+const DialogTemplate kFirstPage{901, "Settings", 120, 60, {{7, ControlKind::Label, "one", 5, 5, 40, 8}}};
+const DialogTemplate kSecondPage{902, "Zoom and Comm Settings", 120, 60,
+                                 {{8, ControlKind::Label, "two", 5, 5, 40, 8}}};
+
+class CountingPage : public PropertyPage {
+ public:
+  using PropertyPage::PropertyPage;
+  int initialisations = 0, activations = 0;
+  bool controlsExistedAtInit = false;
+
+ protected:
+  bool OnInitDialog() override {
+    ++initialisations;
+    controlsExistedAtInit = !dialogTemplate().controls.empty() &&
+                            hasControl(dialogTemplate().controls.front().id);
+    return true;
+  }
+  bool OnSetActive() override {
+    ++activations;
+    return true;
+  }
+};
+
+TEST(PropertySheet, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
+  PropertySheet sheet(QStringLiteral("Ocel Serie"));
+  CountingPage first(kFirstPage), second(kSecondPage);
+  sheet.AddPage(&first);
+  sheet.AddPage(&second);
+
+  testing::whenModalShows([&](QWidget*) {
+    EXPECT_EQ(first.initialisations, 1);
+    EXPECT_TRUE(first.controlsExistedAtInit);
+    EXPECT_FALSE(second.isWindowCreated());
+    QTabBar* tabs = sheet.findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(0), "Settings");
+    EXPECT_EQ(tabs->tabText(1), "Zoom and Comm Settings");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QTest::keyClick(&sheet, Qt::Key_Escape);
+  });
+  EXPECT_EQ(sheet.DoModal(), kIdCancel);
+  EXPECT_EQ(first.initialisations, 1);
+  EXPECT_EQ(first.activations, 2);
+  EXPECT_EQ(second.initialisations, 1);
+  EXPECT_EQ(second.activations, 2);
+}
+
+TEST(PropertySheet, NeverSelectedPageIsNeverCreated) {
+  PropertySheet sheet(QStringLiteral("Ocel Serie"));
+  CountingPage first(kFirstPage), second(kSecondPage);
+  sheet.AddPage(&first);
+  sheet.AddPage(&second);
+  testing::whenModalShows([&](QWidget*) { sheet.EndDialog(kIdOk); });
+  EXPECT_EQ(sheet.DoModal(), kIdOk);
+  EXPECT_EQ(second.initialisations, 0);
+}
+
+TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {
+  testing::whenModalShows([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->windowTitle(), "Ocel Error!");
+    EXPECT_EQ(box->text(), "Es konnte keine\nVerbindung");
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    box->button(QMessageBox::Ok)->click();
+  });
+  userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel Error!");
+}
+
+struct FileDialogCase {
+  FileDialogRequest request;
+  QFileDialog::AcceptMode mode;
+  bool confirms;
+};
+
+class QtFileDialog : public ::testing::TestWithParam<FileDialogCase> {};
+
+TEST_P(QtFileDialog, IsSetUpForConfigurationFilesAndCancelGivesNone) {
+  const FileDialogCase c = GetParam();
+  testing::whenModalShows([c](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->acceptMode(), c.mode);
+    EXPECT_EQ(dialog->defaultSuffix(), "cfg");
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"cfg (*.cfg)"});
+    EXPECT_EQ(!dialog->testOption(QFileDialog::DontConfirmOverwrite), c.confirms);
+    dialog->reject();
+  });
+  EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, QtFileDialog,
+    ::testing::Values(
+        FileDialogCase{{FileDialogRequest::Mode::Save, false}, QFileDialog::AcceptSave, false},
+        FileDialogCase{{FileDialogRequest::Mode::Save, true}, QFileDialog::AcceptSave, true},
+        FileDialogCase{{FileDialogRequest::Mode::Open, false}, QFileDialog::AcceptOpen, false}));
+
+}  // namespace
+}  // namespace ocel::platform
