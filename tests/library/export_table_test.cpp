@@ -6,25 +6,13 @@
 #include <set>
 #include <string>
 
+#include "export_names.h"
+
 namespace {
 
-const std::set<std::string> kExpected{
-    "PortInit", "PortInitEx", "LastResult", "SelectArea", "ReadArea",
-    "SetMode", "SetModeZM", "SetNegPos", "SetModeWB", "SetModeES", "SetModeGC", "SetAEMode",
-    "SetAEOff", "SetAEArea", "SetAgesRes", "SetAgcRes", "SetAesRes", "SetATWRes", "SetShape",
-    "SetYGamma", "SetCGamma", "SetPhase", "SetMWBR", "SetMWBB", "SetESMin", "SetESMax",
-    "SetMinGain", "SetMaxGain", "SetAELevel", "SetDigAgc", "SetDZoom", "SetEZMinn", "SetEZPane",
-    "SetEZTilt", "SetEZSWBtn", "SetEZDemo", "SetRate0", "SetRate1", "SetRate2", "SetRate3",
-    "SetRate4", "SetRate5", "SetRateP", "SetDioSel", "SetReBps", "SetRePrt", "SetUsflg",
-    "SetMGC", "SetMES",
-    "GetMode", "GetModeGC", "GetModeES", "GetModeWB", "GetModeZM", "GetMWBR", "GetMWBB",
-    "GetAEOff", "GetAEArea", "GetAgesRes", "GetAgcRes", "GetAesRes", "GetShape", "GetYGamma",
-    "GetCGamma", "GetNegPos", "GetPhase", "GetATWRes", "GetAEMode", "GetUsflg", "GetDZoom",
-    "GetAELevel", "GetEZPane", "GetEZTilt", "GetEZDemo", "GetDigAgc", "GetEZSWBtn", "GetESMin",
-    "GetESMax", "GetMaxGain", "GetMinGain", "GetEZMinn", "GetRate0", "GetRate1", "GetRate2",
-    "GetRate3", "GetRate4", "GetRate5", "GetRateP", "GetDioSel", "GetReBps", "GetRePrt",
-    "GetMGC", "GetMES",
-};
+#define OCEL400_NAME_TEXT(name) #name,
+const std::set<std::string> kExpected{OCEL400_EXPORT_NAMES(OCEL400_NAME_TEXT)};
+#undef OCEL400_NAME_TEXT
 
 // Defined symbols of the dynamic symbol table, as "TYPE NAME".
 std::set<std::string> dynamicSymbols(const std::string& library) {

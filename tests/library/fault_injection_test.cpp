@@ -2,25 +2,10 @@
 // unanswered attempts allow, the result codes tell the truth, and the next
 // exchange with a healthy camera succeeds.
 #include "camera_fixture.h"
+#include "fault_cases.h"
 
 namespace ocel::testing {
 namespace {
-
-using ocelsim::Fault;
-
-// 20 x (14 characters at 9600 baud + the 140 ms read window) + the pause,
-// with room for a loaded machine.
-constexpr std::chrono::milliseconds kSilentBound{3122};
-constexpr auto kAllowed = kSilentBound + std::chrono::milliseconds(600);
-
-constexpr int kShapeRegister = 14;  // model 1
-
-struct FaultCase {
-  Fault fault;
-  int percent;
-  std::uint16_t writeResult;  // what SetShape must return
-  std::uint16_t readResult;   // what LastResult must say after GetShape
-};
 
 class FaultInjection : public CameraTest, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -55,19 +40,7 @@ TEST_P(FaultInjection, BoundedTruthfulAndRecoverable) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryFault, FaultInjection,
-    ::testing::Values(
-        FaultCase{Fault::Silence, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
-        FaultCase{Fault::NoAck, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
-        FaultCase{Fault::Garbage, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
-        FaultCase{Fault::NoCr, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
-        // A late reply lands in the next attempt's window; it answers the same
-        // frame, so it counts.
-        FaultCase{Fault::Late, 100, OCEL400_DONE, OCEL400_DONE},
-        FaultCase{Fault::Fragment, 100, OCEL400_DONE, OCEL400_DONE},
-        // Writes do not examine bytes 8-9; reads refuse another register.
-        FaultCase{Fault::WrongRegister, 100, OCEL400_DONE, OCEL400_NOT_ACKNOWLEDGED},
-        FaultCase{Fault::Silence, 50, OCEL400_DONE, OCEL400_DONE},
-        FaultCase{Fault::Garbage, 95, OCEL400_DONE, OCEL400_DONE}),
+    ::testing::ValuesIn(kFaultCases),
     [](const ::testing::TestParamInfo<FaultCase>& info) {
       return std::string(ocelsim::faultName(info.param.fault)) + "_" +
              std::to_string(info.param.percent);

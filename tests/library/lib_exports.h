@@ -1,0 +1,17 @@
+// The shared case tables call the library as lib::Name: the linked exports in
+// the Linux tests, the entry points bound from Ocel400.dll in the Windows
+// driver.
+#pragma once
+
+#if defined(_WIN32)
+#include "bound_exports.h"
+#else
+#include "Ocel400.h"
+#include "export_names.h"
+
+namespace ocel::testing::lib {
+#define OCEL400_USE_LINKED(name) using ::name;
+OCEL400_EXPORT_NAMES(OCEL400_USE_LINKED)
+#undef OCEL400_USE_LINKED
+}  // namespace ocel::testing::lib
+#endif
