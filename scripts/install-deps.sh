@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils imagemagick
+  g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 wine wine64
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite, as CI runs it: installs what is missing, builds the
 # project twice (plain, and with AddressSanitizer + UndefinedBehaviorSanitizer)
-# and runs every test of both builds.
+# and the DLL for 64- and 32-bit Windows, and runs every test of each build.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 builds=${OCEL400_BUILD_ROOT:-$top/build}
@@ -10,11 +10,18 @@ builds=${OCEL400_BUILD_ROOT:-$top/build}
 
 "$top/scripts/build.sh" "$builds/plain"
 "$top/scripts/build.sh" "$builds/sanitize" -DOCEL400_SANITIZE=ON
+# Ocel400.dll for 64- and 32-bit Windows. The 64-bit one runs its behaviour
+# tests under Wine, against the simulated camera of the plain build.
+"$top/scripts/build.sh" "$builds/win64" \
+  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchains/mingw-x86_64.cmake" \
+  -DOCEL400_CAMERA_HOST="$builds/plain/bin/ocel400-camera-host"
+"$top/scripts/build.sh" "$builds/win32" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchains/mingw-i686.cmake"
+"$top/scripts/wine-prefix.sh" "$builds/win64/wine-prefix"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
-for b in plain sanitize; do
+for b in plain sanitize win64 win32; do
   echo "=== tests: $b build ==="
   ctest --test-dir "$builds/$b" --output-on-failure -j "$(nproc)" || status=1
 done

@@ -1,0 +1,52 @@
+// The driver's checks: a failed one is reported on stderr with what was being
+// done, and counted; the driver's exit status tells whether any failed.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ocel::testing {
+
+struct CheckCount {
+  int passed = 0;
+  int failed = 0;
+};
+inline CheckCount checkCount;
+
+inline std::string shown(const std::string& text) { return '"' + text + '"'; }
+inline std::string shown(const std::vector<std::string>& texts) {
+  std::string list = "{";
+  for (const std::string& text : texts) list += (list.size() > 1 ? ", " : "") + shown(text);
+  return list + "}";
+}
+template <typename T>
+std::string shown(const T& value) {
+  std::ostringstream out;
+  out << +value;  // + shows a uint8_t as a number
+  return out.str();
+}
+
+inline bool expectTrue(bool ok, const std::string& what) {
+  ++(ok ? checkCount.passed : checkCount.failed);
+  if (!ok) std::fprintf(stderr, "FAILED %s\n", what.c_str());
+  return ok;
+}
+
+template <typename A, typename B>
+bool expectEq(const A& actual, const B& expected, const std::string& what) {
+  return expectTrue(actual == expected,
+                    what + ": got " + shown(actual) + ", expected " + shown(expected));
+}
+
+template <typename F>
+std::chrono::milliseconds timed(F&& call) {
+  const auto start = std::chrono::steady_clock::now();
+  call();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               start);
+}
+
+}  // namespace ocel::testing
