@@ -5,7 +5,11 @@
 // per exchange, and one write against a silent camera against its bound
 // (20 x (14.58 ms + 140 ms) + 30 ms = 3.12 s).
 //
-//   ocel400-bench [--exchanges N]      (the simulator is found beside it)
+// With --instant the simulator answers at once instead of pacing its line;
+// the floor is then the 30 ms pause alone, the figure to set beside the same
+// run of the DLL under Wine (library_windows_tests bench, see the README).
+//
+//   ocel400-bench [--exchanges N] [--instant]   (the simulator is found beside it)
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -34,6 +38,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double kCharacterMs = 10.0 * 1000.0 / 9600.0;
 constexpr double kLineFloorMs = 28 * kCharacterMs + 30.0;
+constexpr double kPauseMs = 30.0;
 constexpr double kSilentBoundMs = 20 * (14 * kCharacterMs + 140.0) + 30.0;
 
 // The simulator as a child process, with its pty behind a stable link.
@@ -105,7 +110,18 @@ void report(const char* what, const Figures& f, double floorMs) {
 
 int main(int argc, char** argv) {
   int count = 100;
-  if (argc == 3 && std::strcmp(argv[1], "--exchanges") == 0) count = std::max(1, std::atoi(argv[2]));
+  bool instant = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--exchanges") == 0 && i + 1 < argc) {
+      count = std::max(1, std::atoi(argv[++i]));
+    } else if (std::strcmp(argv[i], "--instant") == 0) {
+      instant = true;
+    } else {
+      std::fprintf(stderr, "usage: %s [--exchanges N] [--instant]\n", argv[0]);
+      return 2;
+    }
+  }
+  const double floorMs = instant ? kPauseMs : kLineFloorMs;
 
   const fs::path self = fs::canonical("/proc/self/exe");
   const fs::path simulator = self.parent_path() / "ocel400-camsim";
@@ -114,16 +130,19 @@ int main(int argc, char** argv) {
   const fs::path link = dir / "com1";
   setenv("OCEL400_COM1", link.c_str(), 1);
 
-  std::printf("line floor %.2f ms (28 characters at 9600 baud + 30 ms), %d exchanges each\n",
-              kLineFloorMs, count);
+  std::printf("floor %.2f ms (%s), %d exchanges each\n", floorMs,
+              instant ? "the pause; the camera answers at once"
+                      : "28 characters at 9600 baud + 30 ms",
+              count);
   {
-    Simulator camera(simulator, link, {});
+    Simulator camera(simulator, link, instant ? std::vector<std::string>{"--instant"}
+                                              : std::vector<std::string>{});
     if (PortInitEx(1, 1, 0, 9600, 0) != OCEL400_DONE) {
       std::fprintf(stderr, "cannot open the simulator's port %s\n", link.c_str());
       return 1;
     }
-    report("acknowledged write", measure(count, [](int i) { SetShape(100 + i % 2); }), kLineFloorMs);
-    report("read", measure(count, [](int) { GetShape(); }), kLineFloorMs);
+    report("acknowledged write", measure(count, [](int i) { SetShape(100 + i % 2); }), floorMs);
+    report("read", measure(count, [](int) { GetShape(); }), floorMs);
   }
   {
     Simulator camera(simulator, link, {"--fault", "silence"});
