@@ -112,8 +112,9 @@ std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
   dcb.DCBlength = sizeof dcb;
   if (!GetCommState(guard.handle, &dcb)) return nullptr;  // not a serial port
   applyLineSettings(dcb, settings);
-  // Ignored: Wine refuses it on a pseudo-terminal once the line was set up,
-  // and a port that keeps its old settings still carries the frames.
+  // Ignored: Wine reports failure on a pseudo-terminal (it cannot set the
+  // parity there) after applying the speed. A port that really kept another
+  // speed shows as a camera that does not answer.
   SetCommState(guard.handle, &dcb);
 
   // Without the port's own time-outs, the write time-outs stay zero (none).
