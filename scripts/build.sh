@@ -3,5 +3,5 @@
 set -euo pipefail
 dir=$1; shift
 top=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 cmake --build "$dir"

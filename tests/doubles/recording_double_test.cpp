@@ -133,19 +133,6 @@ TEST_F(recording_double, ClearCallsKeepsTheScriptResetDropsIt) {
   EXPECT_EQ(fake_->calls(), (std::vector<std::string>{"GetShape()", "GetMES()", "ReadArea(2)"}));
 }
 
-TEST(recording_double_wrapper, NamesAMissingControlFunction) {
-  try {
-    RecordingDouble fake([](const char* name) -> void* {
-      static int present;
-      return std::string(name) == "OcelDouble_SetArea" ? nullptr : &present;
-    });
-    FAIL() << "no exception";
-  } catch (const std::runtime_error& error) {
-    EXPECT_NE(std::string(error.what()).find("OcelDouble_SetArea"), std::string::npos)
-        << error.what();
-  }
-}
-
 // Names defined in a library's dynamic symbol table.
 std::set<std::string> exportedNames(const std::string& library) {
   const std::string command = "nm -D --defined-only --format=posix '" + library + "'";
