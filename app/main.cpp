@@ -3,10 +3,14 @@
 // there is no main window and no event loop of the program's own.
 #include <QApplication>
 
+#include "program_panels.h"
 #include "shell/startup_sequence.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ocel400main"));
-  return ocel::shell::runStartupSequence();
+  ocel::ProgramPanels panels;
+  ocel::shell::StartupOptions options;
+  options.panels = &panels;
+  return ocel::shell::runStartupSequence(options);
 }

@@ -18,5 +18,7 @@ inline constexpr const char* kPortLabelFormat = "COM %1";
 inline constexpr const char* kLibraryNotLoaded =
     "Die Bibliothek %1 konnte nicht geladen werden:\r\n%2";
 inline constexpr const char* kExportMissing = "In %1 fehlt die Funktion %2.";
+inline constexpr const char* kFileNotWritten =
+    "Die Konfiguration konnte nicht vollständig in\r\n%1\r\ngeschrieben werden.";
 
 }  // namespace ocel::res

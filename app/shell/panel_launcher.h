@@ -3,8 +3,6 @@
 // connection test has passed and runs the one that fits the model.
 #pragma once
 
-#include <memory>
-
 #include "platform/loaded_library.h"
 
 namespace ocel::shell {
@@ -28,8 +26,5 @@ class PanelLauncher {
   // modally.
   virtual void runSettingsSheet(const Handover& handover) = 0;
 };
-
-// The program's own panels.
-std::unique_ptr<PanelLauncher> makeProgramPanels();
 
 }  // namespace ocel::shell

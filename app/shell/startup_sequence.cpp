@@ -61,19 +61,12 @@ int runStartupSequence(const StartupOptions& options) {
     return kExitFailed;
   }
 
-  std::unique_ptr<PanelLauncher> ownPanels;
-  PanelLauncher* panels = options.panels;
-  if (!panels) {
-    ownPanels = makeProgramPanels();
-    panels = ownPanels.get();
-  }
   const Handover handover{*library, portDialog.standard, *waitWindow};
-  if (model == 1) panels->runSettingsSheet(handover);
-  else panels->runClassicPanel(handover);
+  if (model == 1) options.panels->runSettingsSheet(handover);
+  else options.panels->runClassicPanel(handover);
 
   waitWindow.reset();
   library.reset();
-  ownPanels.reset();
   return programFailed() ? kExitFailed : kExitDone;
 }
 

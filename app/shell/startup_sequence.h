@@ -11,12 +11,12 @@ class PanelLauncher;
 struct StartupOptions {
   // The library as the program asks for it; tests give a path to a double.
   std::string libraryName = "Ocel400.dll";
-  PanelLauncher* panels = nullptr;  // null: the program's own panels
+  PanelLauncher* panels = nullptr;  // the panels of the two models
 };
 
 // Runs the sequence and returns the program's exit status: 0 when the user
 // cancelled or a panel ran and closed, 1 when the library could not be
 // loaded, an export was missing or no camera answered.
-int runStartupSequence(const StartupOptions& options = {});
+int runStartupSequence(const StartupOptions& options);
 
 }  // namespace ocel::shell

@@ -23,6 +23,8 @@ const char* const kUsage =
     "  get NAME...             print NAME=VALUE for each setting\n"
     "  set NAME=VALUE...       write settings (MGC in dB, MES as x of 1/x s)\n"
     "  area [ROW=MASK...]      show the 5x5 area grid, or write rows 1...5 (model 0)\n"
+    "  save FILE               read the model's configuration keys into FILE (.cfg)\n"
+    "  load FILE               send the configuration keys of FILE to the camera\n"
     "\n"
     "Names are the library's setting stems, in any case (Shape, mgc, REBPS).\n"
     "Exit status: 0 done, 1 the camera did not answer, 2 usage.\n";
@@ -46,10 +48,12 @@ constexpr std::array<Choice, 2> kModels{{{"0", 0}, {"1", 1}}};
 constexpr std::array<Choice, 2> kStandards{{{"pal", 0}, {"ntsc", 1}}};
 constexpr std::array<Choice, 3> kBauds{{{"2400", 2400}, {"4800", 4800}, {"9600", 9600}}};
 constexpr std::array<Choice, 3> kParities{{{"none", 0}, {"odd", 1}, {"even", 2}}};
-constexpr std::array<Choice, 5> kCommands{{{"dump", static_cast<int>(Command::Dump)},
+constexpr std::array<Choice, 7> kCommands{{{"dump", static_cast<int>(Command::Dump)},
                                             {"get", static_cast<int>(Command::Get)},
                                             {"set", static_cast<int>(Command::Set)},
                                             {"area", static_cast<int>(Command::Area)},
+                                            {"save", static_cast<int>(Command::Save)},
+                                            {"load", static_cast<int>(Command::Load)},
                                             {"help", static_cast<int>(Command::Help)}}};
 
 struct Option {

@@ -8,7 +8,7 @@
 
 namespace ocelctl {
 
-enum class Command { Dump, Get, Set, Area, Help };
+enum class Command { Dump, Get, Set, Area, Save, Load, Help };
 
 struct CommandLine {
   int port = 1;      // COM1 ... COM8

@@ -2,12 +2,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Ocel400.h"
+#include "config/configuration_transfer.h"
 #include "port_names.h"
 #include "settings_catalog.h"
 
@@ -197,6 +199,75 @@ int dump(const CommandLine& cl, Camera& camera, std::ostream& out) {
   return showArea(camera, out);
 }
 
+// The library's exports as the configuration key tables call them.
+#define OCEL_CTL_LINKED(name) decltype(&::name) name = &::name;
+#define OCEL_CTL_CONFIGURATION_EXPORTS(X)                                                        \
+  X(GetNegPos) X(SetNegPos) X(GetMode) X(SetMode) X(GetModeGC) X(SetModeGC) X(GetMGC) X(SetMGC) \
+  X(GetModeES) X(SetModeES) X(GetMES) X(SetMES) X(GetModeWB) X(SetModeWB) X(GetMWBR) X(SetMWBR) \
+  X(GetMWBB) X(SetMWBB) X(GetShape) X(SetShape) X(GetAgesRes) X(SetAgesRes) X(GetAesRes)        \
+  X(SetAesRes) X(GetAgcRes) X(SetAgcRes) X(GetCGamma) X(SetCGamma) X(GetAEArea) X(SetAEArea)    \
+  X(GetATWRes) X(SetATWRes) X(GetYGamma) X(SetYGamma) X(GetPhase) X(SetPhase) X(GetAEOff)       \
+  X(SetAEOff) X(GetAEMode) X(SetAEMode) X(GetRate0) X(SetRate0) X(GetRate1) X(SetRate1)         \
+  X(GetRate2) X(SetRate2) X(GetRate3) X(SetRate3) X(GetRate4) X(SetRate4) X(GetRate5)           \
+  X(SetRate5) X(GetRateP) X(SetRateP) X(GetAELevel) X(SetAELevel) X(GetMaxGain) X(SetMaxGain)   \
+  X(GetMinGain) X(SetMinGain) X(GetESMax) X(SetESMax) X(GetESMin) X(SetESMin) X(GetRePrt)       \
+  X(SetRePrt) X(GetReBps) X(SetReBps) X(GetEZSWBtn) X(SetEZSWBtn) X(GetEZPane) X(SetEZPane)     \
+  X(GetEZTilt) X(SetEZTilt) X(GetDZoom) X(SetDZoom) X(GetDigAgc) X(SetDigAgc) X(ReadArea)       \
+  X(SelectArea)
+struct LinkedExports {
+  OCEL_CTL_CONFIGURATION_EXPORTS(OCEL_CTL_LINKED)
+};
+
+using ConfigurationKeys = std::vector<ocel::config::ConfigurationKey<LinkedExports>>;
+
+// Model 0 files hold the classic panel's keys, model 1 files the Settings
+// page's, as the settings program writes them.
+const ConfigurationKeys& keysForModel(int model) {
+  return model == 0 ? ocel::config::classicKeys<LinkedExports>()
+                    : ocel::config::settingsPageKeys<LinkedExports>();
+}
+
+// Reads every key first, so that a camera that stops answering leaves the
+// file as it was; then writes the keys in order.
+int saveToFile(const CommandLine& cl, Camera& camera, std::ostream& out, std::ostream& err) {
+  const LinkedExports library;
+  std::vector<std::int32_t> values;
+  for (const auto& key : keysForModel(cl.model)) {
+    values.push_back(key.read(library));
+    if (!camera.answered("reading " + std::string(key.key))) return kExitNoAnswer;
+  }
+  ocel::config::ProfileFile file(cl.words.front());
+  std::size_t index = 0;
+  for (const auto& key : keysForModel(cl.model)) {
+    if (!file.writeInt(ocel::config::kSection, key.key, values[index++])) {
+      err << "ocel400ctl: cannot write " << file.path() << '\n';
+      return kExitNoAnswer;
+    }
+  }
+  out << "saved " << values.size() << " keys to " << file.path() << '\n';
+  return kExitDone;
+}
+
+// Sends the file's keys in their send order; keys the file lacks send their
+// defaults. A file that cannot be read is an error here, not an empty file:
+// a script's typo must not reset a camera.
+int loadFromFile(const CommandLine& cl, Camera& camera, std::ostream& out, std::ostream& err) {
+  const ocel::config::ProfileFile file(cl.words.front());
+  const std::optional<std::string> text = file.readText();
+  if (!text || !std::filesystem::exists(file.path())) {
+    err << "ocel400ctl: cannot read " << file.path() << '\n';
+    return kExitNoAnswer;
+  }
+  const LinkedExports library;
+  const auto values = ocel::config::valuesToSend(keysForModel(cl.model), *text);
+  for (const auto& entry : values) {
+    entry.key->send(library, entry.value);
+    if (!camera.answered("sending " + std::string(entry.key->key))) return kExitNoAnswer;
+  }
+  out << "loaded " << values.size() << " keys from " << file.path() << '\n';
+  return kExitDone;
+}
+
 int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   // Everything the words say is checked before the port is touched.
   std::vector<const SettingEntry*> toRead;
@@ -211,6 +282,10 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     case Command::Area: rows = parseAreaAssignments(cl); break;
     case Command::Dump:
       if (!cl.words.empty()) throw UsageError("dump takes no arguments");
+      break;
+    case Command::Save:
+    case Command::Load:
+      if (cl.words.size() != 1) throw UsageError("save and load take one FILE");
       break;
     case Command::Help: out << kUsage; return kExitDone;
   }
@@ -234,6 +309,8 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       }
       return kExitDone;
     case Command::Dump: return dump(cl, camera, out);
+    case Command::Save: return saveToFile(cl, camera, out, err);
+    case Command::Load: return loadFromFile(cl, camera, out, err);
     case Command::Help: break;
   }
   return kExitDone;

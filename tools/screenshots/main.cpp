@@ -1,11 +1,13 @@
 // ocel400-screenshots DIR: renders every dialog of the settings program to
 // DIR/<template>-<name>.png, as it looks right after its initialisation.
-// Runs offscreen; no camera is needed (nothing is sent to the library).
+// Runs offscreen; the panels read a simulated camera with factory settings.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 #include <string>
 
+#include "classic/camera_panel.h"
+#include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
 #include "shell/port_dialog.h"
 #include "shell/wait_window.h"
@@ -50,5 +52,17 @@ int main(int argc, char* argv[]) {
   ocel::shell::WaitWindow waitWindow;
   waitWindow.CreateWindowOnce();
   allSaved &= save(waitWindow, directory, QStringLiteral("156-wait-window"));
+
+  // The classic panel, reading a model 0 camera.
+  ocelsim::Options model0;
+  model0.model = 0;
+  model0.paced = false;
+  ocelsim::PtyCamera camera(model0);
+  qputenv("OCEL400_COM1", camera.slavePath().c_str());
+  auto portInitEx = reinterpret_cast<decltype(&PortInitEx)>(library->resolve("PortInitEx"));
+  portInitEx(1, 0, 0, 9600, 0);
+  ocel::classic::CameraPanel_1 classicPanel(*library, waitWindow);
+  classicPanel.CreateWindowOnce();
+  allSaved &= save(classicPanel, directory, QStringLiteral("130-classic-panel"));
   return allSaved ? 0 : 1;
 }

@@ -1,8 +1,8 @@
-#include "platform/profile_text.h"
+#include "config/profile_text.h"
 
 #include <gtest/gtest.h>
 
-namespace ocel::platform {
+namespace ocel::config {
 namespace {
 
 constexpr const char* kSection = "Ocel400 Configuration";
@@ -71,4 +71,4 @@ TEST(PlainDecimal, AcceptsOnlyOptionalMinusAndDigitsWithin32Bits) {
 }
 
 }  // namespace
-}  // namespace ocel::platform
+}  // namespace ocel::config

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace ocel::platform {
+namespace ocel::config {
 
 // The value of key in section, trimmed; none when the section or key is
 // missing.
@@ -26,4 +26,4 @@ std::string writeProfileString(std::string_view text, std::string_view section,
 // within 32 bits. Anything else is none.
 std::optional<std::int32_t> parsePlainDecimal(std::string_view text);
 
-}  // namespace ocel::platform
+}  // namespace ocel::config

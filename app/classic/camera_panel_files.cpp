@@ -1,0 +1,31 @@
+// Configsave and Configload of the classic panel: the classic key set, read
+// back from the camera into a file, or sent from a file to the camera.
+#include "classic/camera_panel.h"
+#include "classic/panel_tables.h"
+#include "config/configuration_transfer.h"
+#include "platform/user_prompts.h"
+#include "res/strings.h"
+
+namespace ocel::classic {
+
+void CameraPanel_1::saveConfigurationFile() {
+  const std::optional<QString> path = platform::userPrompts().chooseFile(
+      this, {platform::FileDialogRequest::Mode::Save, /*askBeforeReplacing=*/false});
+  if (!path) return;
+  config::ProfileFile file(path->toStdString());
+  if (!config::saveConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file))
+    platform::userPrompts().showMessage(
+        this, QString::fromUtf8(res::kFileNotWritten).arg(*path),
+        QString::fromUtf8(res::kErrorCaption));
+}
+
+void CameraPanel_1::loadConfigurationFile() {
+  const std::optional<QString> path = platform::userPrompts().chooseFile(
+      this, {platform::FileDialogRequest::Mode::Open, /*askBeforeReplacing=*/false});
+  if (!path) return;
+  const config::ProfileFile file(path->toStdString());
+  config::loadConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file);
+  OnInitDialog();
+}
+
+}  // namespace ocel::classic
