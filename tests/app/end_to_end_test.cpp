@@ -12,6 +12,10 @@
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
+#include "classic/camera_panel.h"
+#include "platform/controls.h"
+#include "platform/scroll_codes.h"
+#include "program_panels.h"
 
 namespace ocel::shell {
 namespace {
@@ -88,6 +92,45 @@ TEST_P(EndToEnd, SilentCameraEndsWithTheFailureMessageAndExitOne) {
 INSTANTIATE_TEST_SUITE_P(Models, EndToEnd,
                          ::testing::Values(CameraCase{0, 17}, CameraCase{1, 14}),
                          [](const auto& info) { return "Model" + std::to_string(info.param.model); });
+
+// The program with its own panels against a model 0 camera: the classic
+// panel reads it, a slider move reaches it, and a configuration saved and
+// loaded puts a changed setting back.
+TEST(EndToEndClassic, SliderMoveAndConfigurationRoundTripReachTheCamera) {
+  ocelsim::Options options;
+  options.model = 0;
+  ocelsim::PtyCamera camera(options);
+  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
+  testing::ScriptedPrompts prompts;
+  const QString file = QString::fromStdString(::testing::TempDir() + "/end-to-end.cfg");
+  constexpr int kSharpness = 17;  // model 0's sharpness register
+
+  testing::whenShows<PortDialog>([](PortDialog* dialog) {
+    QTest::mouseClick(dialog->control(res::port_dialog::kModel0), Qt::LeftButton);
+    QTest::mouseClick(dialog->control(platform::kIdOk), Qt::LeftButton);
+  });
+  testing::whenShows<classic::CameraPanel_1>([&](classic::CameraPanel_1* panel) {
+    namespace ids = res::classic_panel;
+    EXPECT_EQ(panel->controlText(ids::kSharpnessLabel), "235");
+    auto* slider = qobject_cast<platform::ScrollBarControl*>(panel->control(ids::kSharpnessSlider));
+    emit slider->scrolled(platform::kThumbTrack, 100);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+
+    prompts.fileAnswers = {file, file};
+    QTest::mouseClick(panel->control(ids::kConfigSave), Qt::LeftButton);
+    camera.setReg(kSharpness, 10);
+    QTest::mouseClick(panel->control(ids::kConfigLoad), Qt::LeftButton);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+    EXPECT_EQ(panel->controlText(ids::kSharpnessLabel), "100");
+    QTest::mouseClick(panel->control(platform::kIdOk), Qt::LeftButton);
+  });
+
+  ProgramPanels panels;
+  StartupOptions startup;
+  startup.panels = &panels;
+  EXPECT_EQ(runStartupSequence(startup), 0);
+  EXPECT_TRUE(prompts.messages.size() == 2u) << "only Loading DLL and Loading DLL ok";
+}
 
 }  // namespace
 }  // namespace ocel::shell

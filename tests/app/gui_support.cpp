@@ -35,11 +35,17 @@ std::vector<QString> ScriptedPrompts::texts() const {
 }
 
 void whenModalShows(std::function<void(QWidget*)> action) {
+  whenModalShows(std::move(action), [](QWidget*) { return true; });
+}
+
+void whenModalShows(std::function<void(QWidget*)> action,
+                    std::function<bool(QWidget*)> wanted) {
   auto* poll = new QTimer(qApp);
   auto waited = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, action = std::move(action)] {
+  QObject::connect(poll, &QTimer::timeout, poll,
+                   [poll, waited, action = std::move(action), wanted = std::move(wanted)] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal->isVisible()) {
+    if (modal != nullptr && modal->isVisible() && wanted(modal)) {
       poll->deleteLater();
       poll->stop();
       action(modal);

@@ -48,6 +48,14 @@ class ScriptedPrompts : public platform::UserPrompts {
 // Runs action on the next modal dialog once it is on screen (from the
 // event loop that dialog runs). A dialog that never comes fails the test.
 void whenModalShows(std::function<void(QWidget*)> action);
+// The same for the next modal dialog of class Dialog.
+template <class Dialog>
+void whenShows(std::function<void(Dialog*)> action) {
+  whenModalShows([action](QWidget* modal) { action(qobject_cast<Dialog*>(modal)); },
+                 [](QWidget* modal) { return qobject_cast<Dialog*>(modal) != nullptr; });
+}
+void whenModalShows(std::function<void(QWidget*)> action,
+                    std::function<bool(QWidget*)> wanted);
 
 // The recording double, loaded (and kept loaded) by the test itself, so
 // that its log survives the program releasing its own handle.

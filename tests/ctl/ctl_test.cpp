@@ -43,6 +43,34 @@ TEST_F(Ctl, SetThenGetRoundTrip) {
   EXPECT_EQ(r.out, "Shape=140\nMGC=25.6\nMES=989\n");
 }
 
+// A file saved from one camera provisions another: every key of the model's
+// set goes out, and the second camera ends up with the first one's values.
+TEST_F(Ctl, SaveOnOneCameraLoadOnAnother) {
+  for (int model : {0, 1}) {
+    const std::string path = ::testing::TempDir() + "/ctl-" + std::to_string(model) + ".cfg";
+    const std::string m = std::to_string(model);
+    auto& first = startCamera(model);
+    first.setReg(model == 0 ? 17 : 14, 77);  // sharpness
+    ProcessResult r = ctl({"--model", m, "save", path});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(r.out, "saved " + std::string(model == 0 ? "23" : "36") + " keys to " + path + "\n");
+
+    auto& second = startCamera(model);
+    r = ctl({"--model", m, "load", path});
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(second.reg(model == 0 ? 17 : 14), 77) << "model " << model;
+    EXPECT_EQ(second.receivedFrames().size(), model == 0 ? 23u : 36u);
+  }
+}
+
+TEST_F(Ctl, LoadOfAMissingFileSendsNothing) {
+  auto& camera = startCamera(0);
+  const ProcessResult r = ctl({"--model", "0", "load", "/nonexistent/a.cfg"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_NE(r.err.find("cannot read /nonexistent/a.cfg"), std::string::npos) << r.err;
+  EXPECT_TRUE(camera.receivedFrames().empty());
+}
+
 TEST_F(Ctl, Model0GainAndAreaGrid) {
   auto& camera = startCamera(0);
   ProcessResult r = ctl({"--model", "0", "set", "MGC=6.5"});
