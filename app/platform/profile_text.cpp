@@ -99,7 +99,8 @@ std::string writeProfileString(std::string_view text, std::string_view section,
       text.empty() || text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
   std::vector<std::string_view> lines = splitLines(text);
   const std::string entry = std::string(key) + "=" + std::string(value);
-  const std::string header = "[" + std::string(section) + "]";
+  std::string header(1, '[');
+  header.append(section).push_back(']');
 
   if (const auto span = findSection(lines, section)) {
     if (const auto line = findKey(lines, *span, key)) {
