@@ -20,24 +20,20 @@ TEST_F(Port, NumberOutsideOneToEightChangesNothing) {
   EXPECT_EQ(lastFrame(), "000000W017001\r");
 }
 
-TEST_F(Port, Model0AlwaysRunsAt9600WithoutParity) {
-  startCamera(instantCamera(0));
-  EXPECT_EQ(PortInitEx(1, 0, 0, 2400, 2), OCEL400_DONE);
-  EXPECT_EQ(SetShape(5), OCEL400_DONE);
-  EXPECT_EQ(camera().lastPcBaud(), 9600);
-  EXPECT_EQ(lastFrame(), "000000W017005\r");
-}
-
-TEST_F(Port, Model1KeepsTheChosenLineSettings) {
-  ocelsim::Options options = instantCamera(1);
-  options.cameraBaud = 4800;
-  startCamera(options);
-  EXPECT_EQ(PortInitEx(1, 1, 1, 4800, 1), OCEL400_DONE);
-  EXPECT_EQ(SetShape(5), OCEL400_DONE);
-  EXPECT_EQ(camera().lastPcBaud(), 4800);
-  EXPECT_EQ(lastFrame(), "000000W014005\r");
-  SetMES(1000);
-  EXPECT_EQ(lastFrame(), "000000W008112\r");
+TEST_F(Port, Model1KeepsTheChosenSpeedModel0AlwaysRunsAt9600) {
+  struct Case {
+    int model, baud, parity, cameraBaud;
+    const char* frame;
+  } cases[] = {{1, 4800, 1, 4800, "000000W014005\r"}, {0, 2400, 2, 9600, "000000W017005\r"}};
+  for (const Case& c : cases) {
+    ocelsim::Options options = instantCamera(c.model);
+    options.cameraBaud = c.cameraBaud;
+    startCamera(options);
+    EXPECT_EQ(PortInitEx(1, c.model, 0, c.baud, c.parity), OCEL400_DONE);
+    EXPECT_EQ(SetShape(5), OCEL400_DONE) << "model " << c.model;
+    EXPECT_EQ(camera().lastPcBaud(), c.cameraBaud);
+    EXPECT_EQ(lastFrame(), c.frame);
+  }
 }
 
 TEST_F(Port, SwitchingModelsKeepsModel0sAreaRegister) {
