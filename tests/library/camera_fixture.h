@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 
 #include "Ocel400.h"
 #include "library_state.h"
 #include "ocel400sim/pty_camera.h"
+#include "timed.h"
 
 namespace ocel::testing {
 
@@ -55,13 +55,5 @@ class CameraTest : public ::testing::Test {
  private:
   std::unique_ptr<ocelsim::PtyCamera> camera_;
 };
-
-template <typename F>
-std::chrono::milliseconds timed(F&& call) {
-  const auto start = std::chrono::steady_clock::now();
-  call();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
-}
 
 }  // namespace ocel::testing
