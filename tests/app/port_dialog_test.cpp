@@ -47,9 +47,9 @@ class PortDialogTest : public ::testing::Test {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
   }
 
-  Calls calls() { return double_.camera().calls(); }
+  Calls calls() { return double_.calls(); }
 
-  testing::LoadedDouble double_{OCEL400_DOUBLE_PATH};
+  RecordingDouble double_{OCEL400_DOUBLE_PATH};
   std::unique_ptr<platform::LoadedLibrary> library_;
   PortDialog dialog;
 };
