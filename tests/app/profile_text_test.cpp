@@ -49,15 +49,6 @@ TEST(ProfileRead, FindsKeysWithoutRegardToCaseAndTrimsBlanks) {
   EXPECT_EQ(readProfileString(text, "Missing", "MES"), std::nullopt);
 }
 
-TEST(ProfileRead, SavingTwiceKeepsOneLinePerKey) {
-  std::string text;
-  for (const char* value : {"1", "2"}) {
-    text = writeProfileString(text, kSection, "Mode", value);
-    text = writeProfileString(text, kSection, "Shape", value);
-  }
-  EXPECT_EQ(text, "[Ocel400 Configuration]\r\nMode=2\r\nShape=2\r\n");
-}
-
 TEST(PlainDecimal, AcceptsOnlyOptionalMinusAndDigitsWithin32Bits) {
   const struct {
     const char* text;
