@@ -14,36 +14,28 @@ constexpr int kTele = 1;
 constexpr int kWide = 2;
 const TimePoint kStart{};
 
-struct MotionCase {
-  const char* name;
-  int start;
-  int buttons;
-  milliseconds held;
-  int expected;
-  // Names the case in test listings instead of dumping its bytes.
-  friend void PrintTo(const MotionCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class ZoomMotion : public testing::TestWithParam<MotionCase> {};
-
-TEST_P(ZoomMotion, MovesAtTheRateAndStopsAtTheEnd) {
-  const MotionCase& c = GetParam();
-  RegisterFile registers(1, 64, kStart);
-  registers.store(kDZoom, c.start, kStart);
-  registers.write(kEzSwBtn, c.buttons, kStart);
-  EXPECT_EQ(registers.read(kDZoom, kStart + c.held), c.expected);
+TEST(ZoomMotion, MovesAtTheRateAndStopsAtTheEnd) {
+  const struct {
+    const char* name;
+    int model, start, buttons;
+    milliseconds held;
+    int expected;
+  } cases[] = {
+      {"tele one second", 1, 255, kTele, milliseconds(1000), 191},
+      {"tele clamps at 63", 1, 255, kTele, milliseconds(10000), 63},
+      {"wide one second", 1, 63, kWide, milliseconds(1000), 127},
+      {"wide clamps at 255", 1, 200, kWide, milliseconds(10000), 255},
+      {"both buttons stand still", 1, 150, kTele | kWide, milliseconds(1000), 150},
+      {"only the low bits count", 1, 150, 4 | kWide, milliseconds(500), 182},
+      {"model 0 has no keypad zoom", 0, 235, kTele, milliseconds(1000), 235},
+  };
+  for (const auto& c : cases) {
+    RegisterFile registers(c.model, 64, kStart);
+    registers.store(kDZoom, c.start, kStart);
+    registers.write(kEzSwBtn, c.buttons, kStart);
+    EXPECT_EQ(registers.read(kDZoom, kStart + c.held), c.expected) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, ZoomMotion,
-    testing::Values(MotionCase{"TeleOneSecond", 255, kTele, milliseconds(1000), 191},
-                    MotionCase{"TeleClampsAt63", 255, kTele, milliseconds(10000), 63},
-                    MotionCase{"WideOneSecond", 63, kWide, milliseconds(1000), 127},
-                    MotionCase{"WideClampsAt255", 200, kWide, milliseconds(10000), 255},
-                    MotionCase{"BothButtonsStandStill", 150, kTele | kWide, milliseconds(1000),
-                               150},
-                    MotionCase{"OnlyLowBitsCount", 150, 4 | kWide, milliseconds(500), 182}),
-    [](const testing::TestParamInfo<MotionCase>& info) { return info.param.name; });
 
 TEST(ZoomMotion, FactoryResetStopsTheMotion) {
   RegisterFile registers(1, 64, kStart);
@@ -51,12 +43,6 @@ TEST(ZoomMotion, FactoryResetStopsTheMotion) {
   registers.write(127, 255, kStart + milliseconds(500));
   EXPECT_EQ(registers.read(kEzSwBtn, kStart + milliseconds(2000)), 0);
   EXPECT_EQ(registers.read(kDZoom, kStart + milliseconds(2000)), 255);
-}
-
-TEST(ZoomMotion, Model0HasNoKeypadZoom) {
-  RegisterFile registers(0, 64, kStart);
-  registers.write(kEzSwBtn, kTele, kStart);
-  EXPECT_EQ(registers.read(kDZoom, kStart + milliseconds(1000)), 235);
 }
 
 }  // namespace
