@@ -13,6 +13,9 @@
 #include "ocel400sim/pty_camera.h"
 #include "timed.h"
 
+// The shared checks of line_scenarios.h report as gtest expectations.
+#define OCEL400_CHECK_EQ(actual, expected, what) EXPECT_EQ(actual, expected) << (what)
+
 namespace ocel::testing {
 
 inline ocelsim::Options instantCamera(int model) {
@@ -41,6 +44,11 @@ class CameraTest : public ::testing::Test {
     startCamera(instantCamera(model));
     EXPECT_EQ(PortInitEx(1, model, standard, 9600, 0), OCEL400_DONE);
     return *camera_;
+  }
+
+  // openCamera as line_scenarios.h takes it.
+  auto opener() {
+    return [this](int model) -> ocelsim::PtyCamera& { return openCamera(model); };
   }
 
   ocelsim::PtyCamera& camera() { return *camera_; }

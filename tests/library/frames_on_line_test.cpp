@@ -1,26 +1,13 @@
 // What the exports put on the line, byte for byte, as the camera receives it.
 #include "camera_fixture.h"
-#include "frame_cases.h"
+#include "line_scenarios.h"
 
 namespace ocel::testing {
 namespace {
 
 class SetterFrames : public CameraTest {};
 
-TEST_F(SetterFrames, EachSetterSendsItsRegisterAndRangedValue) {
-  for (int model : {0, 1}) {
-    openCamera(model);
-    for (const FrameCase& c : kSetterFrameCases) {
-      if (c.model != model) continue;
-      camera().clearLog();
-      EXPECT_EQ(c.send(), OCEL400_DONE) << c.call;
-      EXPECT_EQ(camera().receivedFrames(), std::vector<std::string>{std::string(c.frame) + "\r"})
-          << c.call;
-    }
-    EXPECT_EQ(camera().malformedFrames(), 0);
-    stopCamera();
-  }
-}
+TEST_F(SetterFrames, EachSetterAndReadRequestByteForByte) { checkFrames(opener()); }
 
 TEST_F(SetterFrames, ShutterCodesFollowTheStandard) {
   openCamera(1, OCEL400_NTSC);
@@ -39,16 +26,6 @@ TEST_F(SetterFrames, UnsendableArgumentsSendNothing) {
   EXPECT_EQ(ReadArea(-1), 0);
   EXPECT_EQ(LastResult(), OCEL400_BAD_ARGUMENT);
   EXPECT_TRUE(camera().receivedFrames().empty());
-}
-
-TEST_F(SetterFrames, ReadRequestsUseTheReadRegisterField) {
-  openCamera(1);
-  for (const ReadRequestCase& c : kReadRequestCases) {
-    camera().clearLog();
-    EXPECT_EQ(c.read(), c.value) << c.call;
-    EXPECT_EQ(lastFrame(), std::string(c.frame) + "\r") << c.call;
-  }
-  EXPECT_EQ(camera().malformedFrames(), 0);
 }
 
 }  // namespace

@@ -46,7 +46,14 @@ void CameraControl::clearLog() { request("clear"); }
 std::vector<std::string> CameraControl::receivedFrames() {
   const int count = std::atoi(request("frames").c_str());
   std::vector<std::string> frames;
-  for (int i = 0; i < count; ++i) frames.push_back(replyLine());
+  for (int i = 0; i < count; ++i) {
+    std::string frame = replyLine();
+    if (frame.ends_with("\\r")) {  // the host writes the closing CR as \r
+      frame.resize(frame.size() - 2);
+      frame.push_back('\r');
+    }
+    frames.push_back(frame);
+  }
   return frames;
 }
 

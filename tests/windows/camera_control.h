@@ -1,5 +1,5 @@
 // The simulated camera behind COM1, steered through ocel400-camera-host
-// (tests/library/camera_host.cpp): requests go out on stdout, replies come
+// (sim/app/camera_host.cpp): requests go out on stdout, replies come
 // back on stdin. Named after the simulator's own test interface.
 #pragma once
 
@@ -18,7 +18,7 @@ class CameraControl {
   void stop();
   void setFault(ocelsim::Fault fault, int percent = 100);
   void clearLog();
-  // The frames received since clearLog(), CR written as \r.
+  // The frames received since clearLog().
   std::vector<std::string> receivedFrames();
   int reg(int reg);
   void setReg(int reg, int value);
