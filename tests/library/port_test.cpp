@@ -93,12 +93,6 @@ TEST_F(Port, MissingPortIsReportedAndEveryExchangeFailsAtOnce) {
   EXPECT_EQ(PortInitEx(2, 1, 0, 9600, 0), OCEL400_PORT_NOT_OPENED);
 }
 
-TEST_F(Port, ExchangesBeforeAnyOpenFailToWrite) {
-  EXPECT_EQ(SetShape(5), OCEL400_WRITE_FAILED);
-  EXPECT_EQ(ReadArea(1), 0);
-  EXPECT_EQ(LastResult(), OCEL400_WRITE_FAILED);
-}
-
 TEST_F(Port, VanishedCameraFailsTheWriteWithoutRetrying) {
   openCamera(1);
   stopCamera();  // the pty's other end is gone, as with an unplugged adapter
