@@ -117,6 +117,7 @@ TEST_F(StartupSequence, ModelZeroRunsTheClassicPanelWithTheChosenStandard) {
   answerPortDialog({res::port_dialog::kModel0, res::port_dialog::kNtsc}, platform::kIdOk);
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(launcher.runs, std::vector<std::string>{"classic"});
+  EXPECT_EQ(launcher.standard, 1);
   EXPECT_EQ(camera.calls().front(), "PortInitEx(1,0,1,9600,0)");
 }
 
