@@ -1,5 +1,5 @@
-// The write and read exchanges: call order, retries, acceptance, results,
-// the read request's register field and the decoding of reply values.
+// The write and read exchanges: call order, retries, acceptance, results and
+// the decoding of reply values.
 #include <gtest/gtest.h>
 
 #include "exchange.h"
@@ -33,7 +33,6 @@ TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
       {"not accepted", {"000000E017128\r", "", kShapeAck}, 3, kDone},
       {"fragment", {"000000C", kShapeAck}, 2, kDone},
       {"silent camera", {}, 20, kNotAcknowledged},
-      {"bytes 8-9 are not examined", {"000000C999999\r"}, 1, kDone},
   };
   for (const Case& c : cases) {
     FakeLine line;
@@ -63,15 +62,6 @@ TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
   EXPECT_EQ(ReadRegister(&line, 125, value), kDone);
   EXPECT_EQ(value, 48);
   EXPECT_EQ(line.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
-}
-
-TEST(ReadExchange, RegisterFieldPassesNineFromRegister100) {
-  for (const auto& [reg, field] : {std::pair{99, "099"}, {100, "0:0"}, {255, "0I5"}}) {
-    FakeLine line;
-    std::int32_t value;
-    ReadRegister(&line, reg, value);
-    EXPECT_EQ(line.log.at(1), "write:000000R" + std::string(field) + "000\r") << reg;
-  }
 }
 
 TEST(ReadExchange, AcceptsOnlyRepliesForItsRegister) {
