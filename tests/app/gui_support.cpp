@@ -12,12 +12,6 @@ void ScriptedPrompts::showMessage(QWidget* owner, const QString& text, const QSt
   messages.push_back({text, caption, owner != nullptr && owner->isVisible()});
 }
 
-std::vector<QString> ScriptedPrompts::texts() const {
-  std::vector<QString> all;
-  for (const ShownMessage& message : messages) all.push_back(message.text);
-  return all;
-}
-
 void whenModalShows(std::function<void(QWidget*)> action) {
   auto* poll = new QTimer(qApp);
   auto waited = std::make_shared<int>(0);

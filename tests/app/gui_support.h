@@ -32,7 +32,11 @@ class ScriptedPrompts : public platform::UserPrompts {
     return std::nullopt;
   }
 
-  std::vector<QString> texts() const;
+  std::vector<QString> texts() const {
+    std::vector<QString> all;
+    for (const ShownMessage& message : messages) all.push_back(message.text);
+    return all;
+  }
 
   std::vector<ShownMessage> messages;
 };

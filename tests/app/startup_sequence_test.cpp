@@ -25,17 +25,15 @@ class RecordingLauncher : public PanelLauncher {
  public:
   void runClassicPanel(const Handover& handover) override { record("classic", handover); }
   void runSettingsSheet(const Handover& handover) override { record("sheet", handover); }
-
-  std::vector<std::string> runs;
-  int standard = -1;
-  bool waitWindowVisible = false;
-
- private:
   void record(const char* panel, const Handover& handover) {
     runs.push_back(panel);
     standard = handover.videoStandard;
     waitWindowVisible = handover.waitWindow.isVisible();
   }
+
+  std::vector<std::string> runs;
+  int standard = -1;
+  bool waitWindowVisible = false;
 };
 
 // Answers the port dialog: the clicks to make, then OK or Cancel.
@@ -95,18 +93,14 @@ TEST_P(ConnectionTest, PassingRestoresAndRunsTheSheetFailingReportsOverTheWaitWi
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cameras, ConnectionTest,
-                         ::testing::Values(ConnectionCase{127, 131, 131, true},
-                                           ConnectionCase{128, 124, 124, true},
-                                           ConnectionCase{0, 4, 4, true},
-                                           ConnectionCase{255, 251, 251, true},
-                                           // either direction counts
-                                           ConnectionCase{10, 6, 14, true},
-                                           ConnectionCase{200, 204, 196, true},
-                                           ConnectionCase{10, 10, 14, false},
-                                           ConnectionCase{10, 18, 14, false},
-                                           // 255 + 4 is no byte's 3
-                                           ConnectionCase{255, 3, 251, false}),
+const ConnectionCase kConnectionCases[] = {
+    {127, 131, 131, true}, {128, 124, 124, true}, {0, 4, 4, true}, {255, 251, 251, true},
+    {10, 6, 14, true},     {200, 204, 196, true},  // either direction counts
+    {10, 10, 14, false},   {10, 18, 14, false},
+    {255, 3, 251, false},  // 255 + 4 is no byte's 3
+};
+
+INSTANTIATE_TEST_SUITE_P(Cameras, ConnectionTest, ::testing::ValuesIn(kConnectionCases),
                          [](const auto& info) {
                            return "Found" + std::to_string(info.param.found) + "ReadsBack" +
                                   std::to_string(info.param.readBack);
