@@ -1,5 +1,5 @@
 // The frame, fault and recovery checks that the Linux tests and the Windows
-// driver run alike, on the shared case tables. The includer defines
+// driver run alike, on the shared case tables, and their port checks. The includer defines
 // OCEL400_CHECK_EQ(actual, expected, what) first: a gtest expectation on
 // Linux, the driver's counted check on Windows. open(model) starts a camera
 // of that model, opens COM1 to it (PAL, 9600 baud) and returns the camera.
@@ -96,6 +96,51 @@ void checkRecovery(Open open) {
     OCEL400_CHECK_EQ(lib::GetYGamma(), 201, "GetYGamma after a late reply");
     OCEL400_CHECK_EQ(lib::LastResult(), OCEL400_DONE, "GetYGamma's result");
   }
+}
+
+// PortInit before any PortInitEx keeps the speed the port was left at, so the
+// 9600 baud camera hears nothing; the line settings of PortInitEx reach the
+// port (model 0 always 9600 baud, no parity); the open port reopens usable;
+// a camera that goes fails the write at once, not after 20 attempts.
+// start(model, baud) starts a camera without opening the port;
+// leavePortAt4800() sets COM1 as another program might; stop() takes the
+// camera away as an unplugged adapter would.
+template <typename Start, typename Leave, typename Stop>
+void checkPort(Start start, Leave leavePortAt4800, Stop stop) {
+  auto& first = start(1, 9600);
+  OCEL400_CHECK_EQ(leavePortAt4800(), true, "COM1 left at 4800 baud");
+  OCEL400_CHECK_EQ(lib::PortInit(1), OCEL400_DONE, "PortInit before PortInitEx");
+  OCEL400_CHECK_EQ(lib::SetShape(9), OCEL400_NOT_ACKNOWLEDGED, "SetShape at the port's speed");
+  OCEL400_CHECK_EQ(first.lastPcBaud(), 4800, "PC speed without a stored baud rate");
+
+  const struct {
+    int model, baud, parity, cameraBaud;
+    const char* frame;
+  } cases[] = {{1, 4800, 1, 4800, "000000W014005"},
+               {1, 2400, 2, 2400, "000000W014005"},
+               {0, 2400, 2, 9600, "000000W017005"}};
+  for (const auto& c : cases) {
+    const std::string name = "model " + std::to_string(c.model) + " at " + std::to_string(c.baud);
+    auto& camera = start(c.model, c.cameraBaud);
+    OCEL400_CHECK_EQ(lib::PortInitEx(1, c.model, OCEL400_PAL, c.baud, c.parity), OCEL400_DONE,
+                     name);
+    OCEL400_CHECK_EQ(lib::SetShape(5), OCEL400_DONE, name + " SetShape");
+    OCEL400_CHECK_EQ(camera.lastPcBaud(), c.cameraBaud, name + " PC speed");
+    OCEL400_CHECK_EQ(camera.receivedFrames(), onlyFrame(c.frame), name + " frame");
+  }
+
+  start(1, 9600);
+  OCEL400_CHECK_EQ(lib::PortInitEx(1, 1, OCEL400_PAL, 9600, 0), OCEL400_DONE, "PortInitEx");
+  OCEL400_CHECK_EQ(lib::PortInit(1), OCEL400_DONE, "PortInit of the open port");
+  OCEL400_CHECK_EQ(lib::PortInitEx(1, 1, OCEL400_PAL, 9600, 0), OCEL400_DONE, "PortInitEx again");
+  OCEL400_CHECK_EQ(lib::GetShape(), 128, "GetShape after reopening");
+  OCEL400_CHECK_EQ(lib::LastResult(), OCEL400_DONE, "GetShape's result after reopening");
+
+  stop();
+  std::uint16_t result = 0;
+  const auto elapsed = timed([&] { result = lib::SetShape(5); });
+  OCEL400_CHECK_EQ(result, OCEL400_WRITE_FAILED, "SetShape to a vanished camera");
+  OCEL400_CHECK_EQ(elapsed.count() < 1000, true, took("SetShape to a vanished camera", elapsed));
 }
 
 }  // namespace ocel::testing
