@@ -23,7 +23,8 @@ class Ctl : public ::testing::Test {
 
   ProcessResult ctl(std::vector<std::string> args) {
     args.insert(args.begin(), OCEL400CTL_PATH);
-    return runProcess(args, {{"OCEL400_COM1", camera_ ? camera_->slavePath() : "/nonexistent"}});
+    setenv("OCEL400_COM1", camera_ ? camera_->slavePath().c_str() : "/nonexistent", 1);
+    return runProcess(args);
   }
 
   std::unique_ptr<ocelsim::PtyCamera> camera_;

@@ -41,24 +41,24 @@ TEST(ExclusivePort, SecondProgramWaitsUntilTheFirstHasClosed) {
     return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--",
             copy.program, mode};
   };
-  const std::map<std::string, std::string> env{{"OCEL400_COM1", camera.slavePath()}};
+  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
 
   // The holder prints PortInitEx's result and keeps the port until its
   // stdin closes.
-  const StartedProcess holder = startProcess(asNobody("hold"), env);
+  const StartedProcess holder = startProcess(asNobody("hold"));
   char opened[16] = {};
   EXPECT_GT(read(holder.stdoutFd, opened, sizeof opened - 1), 0);
   EXPECT_EQ(std::atoi(opened), 0);
-  EXPECT_EQ(runProcess(asNobody("probe"), env).exitStatus, 4) << "port taken twice";
+  EXPECT_EQ(runProcess(asNobody("probe")).exitStatus, 4) << "port taken twice";
   // Root, too, whom only the lock keeps out.
-  EXPECT_EQ(runProcess({copy.program, "probe"}, env).exitStatus, 4) << "port taken twice";
+  EXPECT_EQ(runProcess({copy.program, "probe"}).exitStatus, 4) << "port taken twice";
   close(holder.stdinFd);
   EXPECT_EQ(waitForExit(holder.pid), 0);
   close(holder.stdoutFd);
   close(holder.stderrFd);
 
   for (int probe = 0; probe < 2; ++probe)
-    EXPECT_EQ(runProcess(asNobody("probe"), env).exitStatus, 0) << "port not free again";
+    EXPECT_EQ(runProcess(asNobody("probe")).exitStatus, 0) << "port not free again";
 }
 
 }  // namespace

@@ -16,21 +16,6 @@ using ocel::testing::StartedProcess;
 using ocel::testing::startProcess;
 using ocel::testing::waitForExit;
 
-StartedProcess start(std::vector<std::string> arguments) {
-  arguments.insert(arguments.begin(), OCEL400_CAMSIM_PATH);
-  StartedProcess program = startProcess(arguments);
-  close(program.stdinFd);
-  return program;
-}
-
-// Its exit status; the program's complaints stay in the pipe until then.
-int finish(const StartedProcess& program) {
-  const int status = waitForExit(program.pid);
-  close(program.stdoutFd);
-  close(program.stderrFd);
-  return status;
-}
-
 // The first line on the program's stdout, giving up after five silent seconds.
 std::string firstLine(int fd) {
   std::string text;
@@ -43,7 +28,8 @@ std::string firstLine(int fd) {
 TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
   namespace fs = std::filesystem;
   const fs::path link = fs::temp_directory_path() / ("ocelsim-prog-" + std::to_string(getpid()));
-  const StartedProcess program = start({"--model", "0", "--link", link.string(), "--instant"});
+  const StartedProcess program =
+      startProcess({OCEL400_CAMSIM_PATH, "--model", "0", "--link", link.string(), "--instant"});
   const std::string line = firstLine(program.stdoutFd);
   EXPECT_TRUE(
       line.starts_with("ocel400-camsim: model 0 camera (PAL, 9600 baud, instant) on /dev/pts/"))
@@ -54,15 +40,19 @@ TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
   EXPECT_EQ(ReadArea(3), 4);  // the factory grid: the centre zone only
   EXPECT_EQ(LastResult(), OCEL400_DONE);
   kill(program.pid, SIGTERM);
-  EXPECT_EQ(finish(program), 0);
+  EXPECT_EQ(waitForExit(program.pid), 0);
+  for (int fd : {program.stdinFd, program.stdoutFd, program.stderrFd}) close(fd);
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
-TEST(Program, BadUsageExitsWithTwo) {
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--model", "7"}, {"--fault", "sometimes"}, {"--baud"}}) {
-    const StartedProcess program = start(arguments);
-    EXPECT_EQ(finish(program), 2) << testing::PrintToString(arguments);
+TEST(Program, BadUsageIsNamedAndExitsWithTwo) {
+  const std::pair<const char*, const char*> cases[] = {{"--model=7", "--model takes 0 or 1"},
+                                                       {"--fault=sometimes", "unknown fault"},
+                                                       {"--baud", "--baud needs a value"}};
+  for (const auto& [option, message] : cases) {
+    const auto result = ocel::testing::runProcess({OCEL400_CAMSIM_PATH, option});
+    EXPECT_EQ(result.exitStatus, 2) << option;
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
   }
 }
 
