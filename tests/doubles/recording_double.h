@@ -30,7 +30,6 @@ OCEL_DOUBLE_API int32_t OcelDouble_CallCount(void);
 // The text of call number index (from 0), valid until the next call into the
 // double; NULL when there is no such call.
 OCEL_DOUBLE_API const char* OcelDouble_Call(int32_t index);
-OCEL_DOUBLE_API void OcelDouble_ClearCalls(void);
 
 }  // extern "C"
 
@@ -68,9 +67,8 @@ class RecordingDouble {
     OCEL_DOUBLE_CONTROL(QueueAnswer)(stem.c_str(), value);
   }
   void setArea(int32_t row, int32_t mask) const { OCEL_DOUBLE_CONTROL(SetArea)(row, mask); }
-  void clearCalls() const { OCEL_DOUBLE_CONTROL(ClearCalls)(); }
 
-  // Every camera call since the last reset or clearCalls, oldest first.
+  // Every camera call since the last reset, oldest first.
   std::vector<std::string> calls() const {
     std::vector<std::string> texts;
     const int32_t count = OCEL_DOUBLE_CONTROL(CallCount)();

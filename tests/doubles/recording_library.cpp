@@ -1,8 +1,6 @@
-// The recording double of libOcel400.so. Every camera export logs its call
-// as text ("SetShape(131)", "SetMGC(6.5)", "SelectArea(15,1)", "GetShape()");
-// setters keep their argument as given (no range rules) under their stem,
-// getters answer queued answers first, then that table (0 until set). Each
-// export takes the exact types that Ocel400.h declares for it.
+// The recording double of libOcel400.so (see recording_double.h). Setters
+// keep their argument as given, without range rules; every export takes the
+// exact types that Ocel400.h declares for it.
 #include "Ocel400.h"
 
 #include <array>
@@ -162,7 +160,5 @@ const char* OcelDouble_Call(int32_t index) {
   const auto& calls = state().calls;
   return index >= 0 && static_cast<size_t>(index) < calls.size() ? calls[static_cast<size_t>(index)].c_str() : nullptr;
 }
-
-void OcelDouble_ClearCalls(void) { state().calls.clear(); }
 
 }  // extern "C"

@@ -9,14 +9,6 @@ class SetterFrames : public CameraTest {};
 
 TEST_F(SetterFrames, EachSetterAndReadRequestByteForByte) { checkFrames(opener()); }
 
-TEST_F(SetterFrames, ShutterCodesFollowTheStandard) {
-  openCamera(1, OCEL400_NTSC);
-  SetMES(1000);
-  EXPECT_EQ(lastFrame(), "000000W008112\r");
-  SetMES(3000);
-  EXPECT_EQ(lastFrame(), "000000W008156\r");
-}
-
 TEST_F(SetterFrames, UnsendableArgumentsSendNothing) {
   openCamera(0);
   camera().clearLog();
