@@ -11,7 +11,6 @@
 #include "Ocel400.h"
 #include "library_state.h"
 #include "ocel400sim/pty_camera.h"
-#include "timed.h"
 
 // The shared checks of line_scenarios.h report as gtest expectations.
 #define OCEL400_CHECK_EQ(actual, expected, what) EXPECT_EQ(actual, expected) << (what)
