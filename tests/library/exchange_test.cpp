@@ -44,7 +44,7 @@ TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
   }
 }
 
-TEST(WriteExchange, RefusedWriteEndsAtOnceWithoutPause) {
+TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   FakeLine line;
   line.replies = {"", ""};
   line.failingWrite = 2;
@@ -53,6 +53,16 @@ TEST(WriteExchange, RefusedWriteEndsAtOnceWithoutPause) {
   EXPECT_EQ(line.count("pause"), 0);
   EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
   EXPECT_EQ(SendFrame(nullptr, kShapeWrite), kWriteFailed);  // no port
+
+  FakeLine readLine;
+  readLine.failingWrite = 1;
+  std::int32_t value = -1;
+  EXPECT_EQ(ReadRegister(&readLine, 8, value), kWriteFailed);
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(readLine.log, (Log{"discard", "write-refused"}));  // no read, no pause
+  value = -1;
+  EXPECT_EQ(ReadRegister(nullptr, 8, value), kWriteFailed);
+  EXPECT_EQ(value, 0);
 }
 
 TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
@@ -95,20 +105,6 @@ TEST(ReadExchange, AcceptsOnlyRepliesForItsRegister) {
     EXPECT_EQ(line.count("pause:30"), 1) << c.name;
     EXPECT_EQ(line.count("rts"), 0) << c.name;  // reads leave RTS alone
   }
-}
-
-TEST(ReadExchange, RefusedRequestReturnsAtOnceWithValueZero) {
-  FakeLine line;
-  line.failingWrite = 1;
-  std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&line, 8, value), kWriteFailed);
-  EXPECT_EQ(value, 0);
-  EXPECT_EQ(line.count("pause"), 0);
-  EXPECT_EQ(line.count("read"), 0);
-
-  value = -1;
-  EXPECT_EQ(ReadRegister(nullptr, 8, value), kWriteFailed);
-  EXPECT_EQ(value, 0);
 }
 
 }  // namespace
