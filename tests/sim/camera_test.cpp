@@ -1,11 +1,13 @@
-// The camera's answers to frames, without any pty: what the library never
-// sends (malformed frames, odd register fields), the user-settings flag,
-// line settings and the speed check. Well-formed frames of every setter and
-// getter are exercised byte for byte by the library's tests over a pty.
+// The simulated camera without any pty: its answers to what the library never
+// sends (malformed frames, odd register fields), the user-settings flag, line
+// settings and the speed check, the fault pattern and the keypad zoom.
+// Well-formed frames of every setter and getter are exercised byte for byte
+// by the library's tests over a pty.
 #include <gtest/gtest.h>
 
 #include "ocel400sim/camera.h"
 #include "ocel400sim/frame_codec.h"
+#include "ocel400sim/register_file.h"
 
 namespace ocelsim {
 namespace {
@@ -125,6 +127,67 @@ TEST(CameraLine, FrameAtAnotherSpeedIsNeitherAnsweredNorApplied) {
   EXPECT_EQ(sent(camera.receive("000000W014200\r", 9600, kStart)), "000000C014200\r");
   EXPECT_EQ(camera.lastPcBaud(), 9600);
   EXPECT_EQ(camera.mismatchedFrames(), 1);
+}
+
+// Which frames the fault percentage picks; what each fault does on the line
+// is exercised by the library's fault-injection tests.
+TEST(FaultPattern, HitsExactlyPercentOfEveryHundredFrames) {
+  for (int percent = 0; percent <= 100; ++percent) {
+    int hits = 0;
+    for (long n = 1; n <= 100; ++n) hits += frameHit(n, percent) ? 1 : 0;
+    EXPECT_EQ(hits, percent);
+  }
+}
+
+TEST(FaultPattern, SettingAFaultRestartsTheCountAndMalformedFramesDoNotCount) {
+  Camera camera(Options{}, kStart);
+  camera.setFault(Fault::Silence, 50);
+  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());  // frame 1
+  EXPECT_FALSE(camera.receive("000000R01X000\r", 9600, kStart).reply.empty());  // malformed: 'E'
+  EXPECT_TRUE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());   // frame 2
+  camera.setFault(Fault::Silence, 50);
+  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());  // frame 1 again
+  camera.setFault(Fault::None, 100);
+  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());
+}
+
+// Keypad zoom motion of model 1, driven by made-up time.
+using std::chrono::milliseconds;
+
+constexpr int kEzSwBtn = 33;
+constexpr int kDZoom = 17;
+constexpr int kTele = 1;
+constexpr int kWide = 2;
+
+TEST(ZoomMotion, MovesAtTheRateAndStopsAtTheEnd) {
+  const struct {
+    const char* name;
+    int model, start, buttons;
+    milliseconds held;
+    int expected;
+  } cases[] = {
+      {"tele one second", 1, 255, kTele, milliseconds(1000), 191},
+      {"tele clamps at 63", 1, 255, kTele, milliseconds(10000), 63},
+      {"wide one second", 1, 63, kWide, milliseconds(1000), 127},
+      {"wide clamps at 255", 1, 200, kWide, milliseconds(10000), 255},
+      {"both buttons stand still", 1, 150, kTele | kWide, milliseconds(1000), 150},
+      {"only the low bits count", 1, 150, 4 | kWide, milliseconds(500), 182},
+      {"model 0 has no keypad zoom", 0, 235, kTele, milliseconds(1000), 235},
+  };
+  for (const auto& c : cases) {
+    RegisterFile registers(c.model, 64, kStart);
+    registers.store(kDZoom, c.start, kStart);
+    registers.write(kEzSwBtn, c.buttons, kStart);
+    EXPECT_EQ(registers.read(kDZoom, kStart + c.held), c.expected) << c.name;
+  }
+}
+
+TEST(ZoomMotion, FactoryResetStopsTheMotion) {
+  RegisterFile registers(1, 64, kStart);
+  registers.write(kEzSwBtn, kTele, kStart);
+  registers.write(127, 255, kStart + milliseconds(500));
+  EXPECT_EQ(registers.read(kEzSwBtn, kStart + milliseconds(2000)), 0);
+  EXPECT_EQ(registers.read(kDZoom, kStart + milliseconds(2000)), 255);
 }
 
 }  // namespace
