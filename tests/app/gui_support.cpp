@@ -1,37 +1,15 @@
 #include "gui_support.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <stdexcept>
 
 namespace ocel::testing {
 
 void ScriptedPrompts::showMessage(QWidget* owner, const QString& text, const QString& caption) {
-  messages.push_back({text, caption, owner ? owner->windowTitle() : QString(),
-                      owner != nullptr && owner->isVisible()});
-}
-
-std::optional<QString> ScriptedPrompts::chooseFile(QWidget*,
-                                                   const platform::FileDialogRequest& request) {
-  fileRequests.push_back(request);
-  if (fileAnswers.empty()) return std::nullopt;
-  if (!fileAnswers.front()) {
-    fileAnswers.pop_front();
-    return std::nullopt;
-  }
-  const QString answer = *fileAnswers.front();
-  fileAnswers.pop_front();
-  return answer;
-}
-
-std::vector<QString> ScriptedPrompts::texts() const {
-  std::vector<QString> all;
-  for (const ShownMessage& message : messages) all.push_back(message.text);
-  return all;
+  messages.push_back({text, caption, owner != nullptr && owner->isVisible()});
 }
 
 void whenModalShows(std::function<void(QWidget*)> action) {
@@ -56,19 +34,6 @@ void whenModalShows(std::function<void(QWidget*)> action,
     }
   });
   poll->start(10);
-}
-
-LoadedDouble::LoadedDouble(const std::string& path)
-    : path_(path), handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-  if (handle_ == nullptr) throw std::runtime_error("cannot load " + path);
-  camera_ = std::make_unique<RecordingDouble>(
-      [this](const char* name) { return dlsym(handle_, name); });
-  camera_->reset();
-}
-
-LoadedDouble::~LoadedDouble() {
-  camera_.reset();
-  dlclose(handle_);
 }
 
 }  // namespace ocel::testing

@@ -1,14 +1,10 @@
-// What the GUI tests share: prompts answered without a person, a hook that
-// acts on the next modal dialog, and the recording double of the library
-// held open for the whole test.
+// What the GUI tests share: prompts answered without a person and a hook
+// that acts on the next modal dialog.
 #pragma once
 
 #include <QString>
-#include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/user_prompts.h"
@@ -21,28 +17,28 @@ namespace ocel::testing {
 struct ShownMessage {
   QString text;
   QString caption;
-  QString ownerTitle;  // empty when no window owns it
-  bool ownerVisible;
-
-  bool operator==(const ShownMessage&) const = default;
+  bool ownerVisible;  // a visible window owns it
 };
 
-// Records every message box and answers file dialogs from a queue (an
-// empty queue answers "cancelled"). In force for its lifetime.
+// Records every message box and answers every file dialog "cancelled". In
+// force for its lifetime.
 class ScriptedPrompts : public platform::UserPrompts {
  public:
   ScriptedPrompts() { platform::setUserPrompts(this); }
   ~ScriptedPrompts() override { platform::setUserPrompts(nullptr); }
 
   void showMessage(QWidget* owner, const QString& text, const QString& caption) override;
-  std::optional<QString> chooseFile(QWidget* owner,
-                                    const platform::FileDialogRequest& request) override;
+  std::optional<QString> chooseFile(QWidget*, const platform::FileDialogRequest&) override {
+    return std::nullopt;
+  }
 
-  std::vector<QString> texts() const;
+  std::vector<QString> texts() const {
+    std::vector<QString> all;
+    for (const ShownMessage& message : messages) all.push_back(message.text);
+    return all;
+  }
 
   std::vector<ShownMessage> messages;
-  std::vector<platform::FileDialogRequest> fileRequests;
-  std::deque<std::optional<QString>> fileAnswers;
 };
 
 // Runs action on the next modal dialog once it is on screen (from the
@@ -56,20 +52,5 @@ void whenShows(std::function<void(Dialog*)> action) {
 }
 void whenModalShows(std::function<void(QWidget*)> action,
                     std::function<bool(QWidget*)> wanted);
-
-// The recording double, loaded (and kept loaded) by the test itself, so
-// that its log survives the program releasing its own handle.
-class LoadedDouble {
- public:
-  explicit LoadedDouble(const std::string& path);
-  ~LoadedDouble();
-  const std::string& path() const { return path_; }
-  RecordingDouble& camera() { return *camera_; }
-
- private:
-  std::string path_;
-  void* handle_;
-  std::unique_ptr<RecordingDouble> camera_;
-};
 
 }  // namespace ocel::testing

@@ -39,12 +39,17 @@ class CountingPage : public PropertyPage {
   }
 };
 
-TEST(PropertySheet, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
-  PropertySheet sheet(QStringLiteral("Ocel Serie"));
-  CountingPage first(kFirstPage), second(kSecondPage);
-  sheet.AddPage(&first);
-  sheet.AddPage(&second);
+class PropertySheetTest : public ::testing::Test {
+ protected:
+  PropertySheetTest() {
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+  }
+  PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  CountingPage first{kFirstPage}, second{kSecondPage};
+};
 
+TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
   testing::whenModalShows([&](QWidget*) {
     EXPECT_EQ(first.initialisations, 1);
     EXPECT_TRUE(first.controlsExistedAtInit);
@@ -53,9 +58,7 @@ TEST(PropertySheet, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->tabText(0), "Settings");
     EXPECT_EQ(tabs->tabText(1), "Zoom and Comm Settings");
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    for (int tab : {1, 0, 1}) QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
     QTest::keyClick(&sheet, Qt::Key_Escape);
   });
   EXPECT_EQ(sheet.DoModal(), kIdCancel);
@@ -65,11 +68,7 @@ TEST(PropertySheet, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
   EXPECT_EQ(second.activations, 2);
 }
 
-TEST(PropertySheet, NeverSelectedPageIsNeverCreated) {
-  PropertySheet sheet(QStringLiteral("Ocel Serie"));
-  CountingPage first(kFirstPage), second(kSecondPage);
-  sheet.AddPage(&first);
-  sheet.AddPage(&second);
+TEST_F(PropertySheetTest, NeverSelectedPageIsNeverCreated) {
   testing::whenModalShows([&](QWidget*) { sheet.EndDialog(kIdOk); });
   EXPECT_EQ(sheet.DoModal(), kIdOk);
   EXPECT_EQ(second.initialisations, 0);
@@ -88,34 +87,27 @@ TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {
   userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel Error!");
 }
 
-struct FileDialogCase {
-  FileDialogRequest request;
-  QFileDialog::AcceptMode mode;
-  bool confirms;
-};
-
-class QtFileDialog : public ::testing::TestWithParam<FileDialogCase> {};
-
-TEST_P(QtFileDialog, IsSetUpForConfigurationFilesAndCancelGivesNone) {
-  const FileDialogCase c = GetParam();
-  testing::whenModalShows([c](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->acceptMode(), c.mode);
-    EXPECT_EQ(dialog->defaultSuffix(), "cfg");
-    EXPECT_EQ(dialog->nameFilters(), QStringList{"cfg (*.cfg)"});
-    EXPECT_EQ(!dialog->testOption(QFileDialog::DontConfirmOverwrite), c.confirms);
-    dialog->reject();
-  });
-  EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), std::nullopt);
+TEST(QtPrompts, FileDialogIsSetUpForConfigurationFilesAndCancelGivesNone) {
+  const struct {
+    FileDialogRequest request;
+    QFileDialog::AcceptMode mode;
+    bool confirms;
+  } cases[] = {{{FileDialogRequest::Mode::Save, false}, QFileDialog::AcceptSave, false},
+               {{FileDialogRequest::Mode::Save, true}, QFileDialog::AcceptSave, true},
+               {{FileDialogRequest::Mode::Open, false}, QFileDialog::AcceptOpen, false}};
+  for (const auto& c : cases) {
+    testing::whenModalShows([&c](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->acceptMode(), c.mode);
+      EXPECT_EQ(dialog->defaultSuffix(), "cfg");
+      EXPECT_EQ(dialog->nameFilters(), QStringList{"cfg (*.cfg)"});
+      EXPECT_EQ(!dialog->testOption(QFileDialog::DontConfirmOverwrite), c.confirms);
+      dialog->reject();
+    });
+    EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), std::nullopt);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, QtFileDialog,
-    ::testing::Values(
-        FileDialogCase{{FileDialogRequest::Mode::Save, false}, QFileDialog::AcceptSave, false},
-        FileDialogCase{{FileDialogRequest::Mode::Save, true}, QFileDialog::AcceptSave, true},
-        FileDialogCase{{FileDialogRequest::Mode::Open, false}, QFileDialog::AcceptOpen, false}));
 
 }  // namespace
 }  // namespace ocel::platform

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "command_line.h"
 #include "ocel400sim/pty_camera.h"
@@ -22,7 +23,8 @@ class Ctl : public ::testing::Test {
 
   ProcessResult ctl(std::vector<std::string> args) {
     args.insert(args.begin(), OCEL400CTL_PATH);
-    return runProcess(args, {{"OCEL400_COM1", camera_ ? camera_->slavePath() : "/nonexistent"}});
+    setenv("OCEL400_COM1", camera_ ? camera_->slavePath().c_str() : "/nonexistent", 1);
+    return runProcess(args);
   }
 
   std::unique_ptr<ocelsim::PtyCamera> camera_;
@@ -137,11 +139,7 @@ TEST(CtlCommandLine, OptionsInBothSpellings) {
   const auto parsed = ocelctl::parseCommandLine(args);
   ASSERT_TRUE(parsed.commandLine) << parsed.error;
   const ocelctl::CommandLine& cl = *parsed.commandLine;
-  EXPECT_EQ(cl.port, 3);
-  EXPECT_EQ(cl.model, 0);
-  EXPECT_EQ(cl.standard, 1);
-  EXPECT_EQ(cl.baud, 4800);
-  EXPECT_EQ(cl.parity, 2);
+  EXPECT_EQ(std::tie(cl.port, cl.model, cl.standard, cl.baud, cl.parity), std::tuple(3, 0, 1, 4800, 2));
   EXPECT_EQ(cl.command, ocelctl::Command::Get);
   EXPECT_EQ(cl.words, std::vector<std::string>{"Shape"});
 }

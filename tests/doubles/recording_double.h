@@ -1,68 +1,87 @@
-// Test-side handle on a loaded recording double of libOcel400.so. The
-// resolver looks a name up in the loaded library, e.g.
-//   RecordingDouble fake([handle](const char* name) { return dlsym(handle, name); });
+// The recording double of libOcel400.so as tests drive it. The double logs
+// every camera call as text ("SetShape(131)", "GetShape()"), stores what
+// setters are given under their stem (the export name without Set/Get:
+// "Shape", "MGC", "MES") and answers getters from queued answers first, then
+// from that table (0 until set).
 #ifndef OCEL_DOUBLE_RECORDING_DOUBLE_H
 #define OCEL_DOUBLE_RECORDING_DOUBLE_H
 
+#include <dlfcn.h>
+
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "recording_double_control.h"
+// The double's control functions.
+#define OCEL_DOUBLE_API __attribute__((visibility("default")))
 
+extern "C" {
+
+// Clears the call log, the value table, the queued answers and the area rows.
+OCEL_DOUBLE_API void OcelDouble_Reset(void);
+// The table value of a stem, answered by its getter when nothing is queued.
+OCEL_DOUBLE_API void OcelDouble_SetValue(const char* stem, double value);
+// One answer for the next call of the stem's getter; answers queue FIFO.
+OCEL_DOUBLE_API void OcelDouble_QueueAnswer(const char* stem, double value);
+// The mask ReadArea(row) answers, rows 0...5 (others are ignored).
+OCEL_DOUBLE_API void OcelDouble_SetArea(int32_t row, int32_t mask);
+OCEL_DOUBLE_API int32_t OcelDouble_CallCount(void);
+// The text of call number index (from 0), valid until the next call into the
+// double; NULL when there is no such call.
+OCEL_DOUBLE_API const char* OcelDouble_Call(int32_t index);
+
+}  // extern "C"
+
+// Test-side handle on the double: loads it, and keeps it loaded for the
+// handle's life so that its log survives a program releasing its own
+// handle; drives its control functions and finds its camera exports.
 class RecordingDouble {
  public:
-  using Resolver = std::function<void*(const char*)>;
-
-  // Throws std::runtime_error naming the first control function not found.
-  explicit RecordingDouble(const Resolver& resolve)
-      : reset_(need<decltype(OcelDouble_Reset)>(resolve, "OcelDouble_Reset")),
-        setValue_(need<decltype(OcelDouble_SetValue)>(resolve, "OcelDouble_SetValue")),
-        queueAnswer_(need<decltype(OcelDouble_QueueAnswer)>(resolve, "OcelDouble_QueueAnswer")),
-        setArea_(need<decltype(OcelDouble_SetArea)>(resolve, "OcelDouble_SetArea")),
-        callCount_(need<decltype(OcelDouble_CallCount)>(resolve, "OcelDouble_CallCount")),
-        call_(need<decltype(OcelDouble_Call)>(resolve, "OcelDouble_Call")),
-        clearCalls_(need<decltype(OcelDouble_ClearCalls)>(resolve, "OcelDouble_ClearCalls")) {}
-
-  void reset() const { reset_(); }
-  // stem: the export name without Set/Get, e.g. "Shape", "MGC", "AEMode".
-  void setValue(const std::string& stem, double value) const { setValue_(stem.c_str(), value); }
-  void queueAnswer(const std::string& stem, double value) const {
-    queueAnswer_(stem.c_str(), value);
+  // Loads the double from path and resets it; throws std::runtime_error when
+  // it cannot be loaded.
+  explicit RecordingDouble(const std::string& path)
+      : handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+    if (handle_ == nullptr) throw std::runtime_error("cannot load " + path);
+    reset();
   }
-  void setArea(int32_t row, int32_t mask) const { setArea_(row, mask); }
-  void clearCalls() const { clearCalls_(); }
+  ~RecordingDouble() { dlclose(handle_); }
+  RecordingDouble(const RecordingDouble&) = delete;
+  RecordingDouble& operator=(const RecordingDouble&) = delete;
 
-  // Every camera call since the last reset or clearCalls, oldest first.
+  // An export of the double, typed as declared: find<decltype(::GetShape)>("GetShape").
+  template <typename Function>
+  Function* find(const char* name) const {
+    void* symbol = dlsym(handle_, name);
+    if (symbol == nullptr) throw std::runtime_error(std::string("recording double lacks ") + name);
+    return reinterpret_cast<Function*>(symbol);
+  }
+
+#define OCEL_DOUBLE_CONTROL(name) find<decltype(OcelDouble_##name)>("OcelDouble_" #name)
+  void reset() const { OCEL_DOUBLE_CONTROL(Reset)(); }
+  // stem: the export name without Set/Get, e.g. "Shape", "MGC", "AEMode".
+  void setValue(const std::string& stem, double value) const {
+    OCEL_DOUBLE_CONTROL(SetValue)(stem.c_str(), value);
+  }
+  void queueAnswer(const std::string& stem, double value) const {
+    OCEL_DOUBLE_CONTROL(QueueAnswer)(stem.c_str(), value);
+  }
+  void setArea(int32_t row, int32_t mask) const { OCEL_DOUBLE_CONTROL(SetArea)(row, mask); }
+
+  // Every camera call since the last reset, oldest first.
   std::vector<std::string> calls() const {
     std::vector<std::string> texts;
-    const int32_t count = callCount_();
+    const int32_t count = OCEL_DOUBLE_CONTROL(CallCount)();
     for (int32_t i = 0; i < count; ++i) {
-      const char* text = call_(i);
+      const char* text = OCEL_DOUBLE_CONTROL(Call)(i);
       texts.emplace_back(text != nullptr ? text : "");
     }
     return texts;
   }
+#undef OCEL_DOUBLE_CONTROL
 
  private:
-  template <typename Function>
-  static Function* need(const Resolver& resolve, const char* name) {
-    void* symbol = resolve(name);
-    if (symbol == nullptr) {
-      throw std::runtime_error(std::string("recording double lacks ") + name);
-    }
-    return reinterpret_cast<Function*>(symbol);
-  }
-
-  decltype(&OcelDouble_Reset) reset_;
-  decltype(&OcelDouble_SetValue) setValue_;
-  decltype(&OcelDouble_QueueAnswer) queueAnswer_;
-  decltype(&OcelDouble_SetArea) setArea_;
-  decltype(&OcelDouble_CallCount) callCount_;
-  decltype(&OcelDouble_Call) call_;
-  decltype(&OcelDouble_ClearCalls) clearCalls_;
+  void* handle_;
 };
 
 #endif  // OCEL_DOUBLE_RECORDING_DOUBLE_H

@@ -1,57 +1,164 @@
-// The camera exports of the recording double. Including Ocel400.h makes the
-// compiler check every definition against the real library's declaration.
+// The recording double of libOcel400.so (see recording_double.h). Setters
+// keep their argument as given, without range rules; every export takes the
+// exact types that Ocel400.h declares for it.
 #include "Ocel400.h"
 
-#include "answer_conversion.h"
-#include "call_text.h"
-#include "double_state.h"
-#include "export_list.h"
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <deque>
+#include <limits>
+#include <map>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "recording_double.h"
+
+// The stems of the Set<stem> and Get<stem> exports, but Shape: the
+// no_getshape build leaves GetShape out, so that tests can provoke the
+// program's report of a missing export.
+#define OCEL_DOUBLE_STEMS(X)                                                                     \
+  X(Mode) X(ModeZM) X(NegPos) X(ModeWB) X(ModeES) X(ModeGC) X(AEMode) X(AEOff) X(AEArea)        \
+  X(AgesRes) X(AgcRes) X(AesRes) X(ATWRes) X(YGamma) X(CGamma) X(Phase) X(MWBR) X(MWBB)         \
+  X(ESMin) X(ESMax) X(MinGain) X(MaxGain) X(AELevel) X(DigAgc) X(DZoom) X(EZMinn) X(EZPane)     \
+  X(EZTilt) X(EZSWBtn) X(EZDemo) X(Rate0) X(Rate1) X(Rate2) X(Rate3) X(Rate4) X(Rate5)          \
+  X(RateP) X(DioSel) X(ReBps) X(RePrt) X(Usflg) X(MGC) X(MES)
+
+namespace {
+
+// The double's one process-wide state, built on first use so that it exists
+// whenever an export is called. Single-threaded, like the library.
+struct State {
+  std::vector<std::string> calls;
+  std::map<std::string, double, std::less<>> values;
+  std::map<std::string, std::deque<double>, std::less<>> answers;
+  std::array<int32_t, 6> areaRows{};
+};
+
+State& state() {
+  static State instance;
+  return instance;
+}
+
+// Integers in decimal with their sign (uint8_t as a number, not a char).
+template <typename T>
+std::string argumentText(T value) {
+  if constexpr (std::is_floating_point_v<T>) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+  } else {
+    return std::to_string(value);
+  }
+}
+
+template <typename... Args>
+void logCall(std::string_view name, Args... args) {
+  std::string text(name);
+  text += '(';
+  [[maybe_unused]] const char* separator = "";  // unused without arguments
+  ((text += separator, text += argumentText(args), separator = ","), ...);
+  state().calls.push_back(text + ')');
+}
+
+// The oldest queued answer of the stem, else its table value, in the getter's
+// type. Integer types keep the low bits of the integer part (300 as uint8_t
+// is 44), taken clamped to int64 and NaN as 0: converting a double outside
+// the target's range directly would be undefined behaviour.
+template <typename T>
+T answerFor(const char* stem) {
+  State& s = state();
+  double value = 0;
+  if (auto queued = s.answers.find(std::string_view(stem));
+      queued != s.answers.end() && !queued->second.empty()) {
+    value = queued->second.front();
+    queued->second.pop_front();
+  } else if (auto stored = s.values.find(std::string_view(stem)); stored != s.values.end()) {
+    value = stored->second;
+  }
+  if constexpr (std::is_floating_point_v<T>) return static_cast<T>(value);
+  if (std::isnan(value)) return 0;
+  if (value >= 0x1p63) return static_cast<T>(std::numeric_limits<int64_t>::max());
+  if (value < -0x1p63) return static_cast<T>(std::numeric_limits<int64_t>::min());
+  return static_cast<T>(static_cast<int64_t>(value));
+}
+
+bool isAreaRow(int32_t row) { return row >= 0 && row < static_cast<int32_t>(state().areaRows.size()); }
+
+template <typename R, typename A>
+A argumentOf(R (*)(A));
+
+}  // namespace
 
 extern "C" {
 
 uint16_t OCEL400_CALL PortInit(int32_t port) {
-  ocel_double::logCall(ocel_double::callText("PortInit", port));
+  logCall("PortInit", port);
   return OCEL400_DONE;
 }
 
 uint16_t OCEL400_CALL PortInitEx(int32_t port, int32_t model, int32_t standard, int32_t baud,
                                  int32_t parity) {
-  ocel_double::logCall(ocel_double::callText("PortInitEx", port, model, standard, baud, parity));
+  logCall("PortInitEx", port, model, standard, baud, parity);
   return OCEL400_DONE;
 }
 
 uint16_t OCEL400_CALL LastResult(void) {
-  ocel_double::logCall(ocel_double::callText("LastResult"));
+  logCall("LastResult");
   return OCEL400_DONE;
 }
 
-// Setters keep their argument as given: the double applies no range rules.
-#define OCEL_DOUBLE_SETTER(stem, type)                                   \
-  uint16_t OCEL400_CALL Set##stem(type value) {                          \
-    ocel_double::logCall(ocel_double::callText("Set" #stem, value));     \
-    ocel_double::storeValue(#stem, static_cast<double>(value));          \
-    return OCEL400_DONE;                                                 \
+#define OCEL_DOUBLE_SETTER(stem)                                                 \
+  uint16_t OCEL400_CALL Set##stem(decltype(argumentOf(&::Set##stem)) value) {    \
+    logCall("Set" #stem, value);                                                 \
+    state().values.insert_or_assign(#stem, static_cast<double>(value));          \
+    return OCEL400_DONE;                                                         \
   }
-OCEL_DOUBLE_SETTERS(OCEL_DOUBLE_SETTER)
-#undef OCEL_DOUBLE_SETTER
-
-#define OCEL_DOUBLE_GETTER(stem, type)                                   \
-  type OCEL400_CALL Get##stem(void) {                                    \
-    ocel_double::logCall(ocel_double::callText("Get" #stem));            \
-    return ocel_double::answerAs<type>(ocel_double::answerFor(#stem));   \
+#define OCEL_DOUBLE_GETTER(stem)                                                 \
+  decltype(::Get##stem()) OCEL400_CALL Get##stem(void) {                         \
+    logCall("Get" #stem);                                                        \
+    return answerFor<decltype(::Get##stem())>(#stem);                            \
   }
-OCEL_DOUBLE_GETTERS(OCEL_DOUBLE_GETTER)
-#undef OCEL_DOUBLE_GETTER
+OCEL_DOUBLE_STEMS(OCEL_DOUBLE_SETTER)
+OCEL_DOUBLE_STEMS(OCEL_DOUBLE_GETTER)
+OCEL_DOUBLE_SETTER(Shape)
+#ifndef OCEL_DOUBLE_OMIT_GETSHAPE
+OCEL_DOUBLE_GETTER(Shape)
+#endif
 
 uint16_t OCEL400_CALL SelectArea(int32_t mask, uint8_t row) {
-  ocel_double::logCall(ocel_double::callText("SelectArea", mask, row));
-  ocel_double::storeAreaRow(row, mask);
+  logCall("SelectArea", mask, row);
+  if (isAreaRow(row)) state().areaRows[row] = mask;
   return OCEL400_DONE;
 }
 
 int32_t OCEL400_CALL ReadArea(int32_t row) {
-  ocel_double::logCall(ocel_double::callText("ReadArea", row));
-  return ocel_double::areaRow(row);
+  logCall("ReadArea", row);
+  return isAreaRow(row) ? state().areaRows[static_cast<size_t>(row)] : 0;
+}
+
+// The control functions.
+void OcelDouble_Reset(void) { state() = State{}; }
+
+void OcelDouble_SetValue(const char* stem, double value) {
+  state().values.insert_or_assign(stem, value);
+}
+
+void OcelDouble_QueueAnswer(const char* stem, double value) {
+  state().answers[stem].push_back(value);
+}
+
+void OcelDouble_SetArea(int32_t row, int32_t mask) {
+  if (isAreaRow(row)) state().areaRows[static_cast<size_t>(row)] = mask;
+}
+
+int32_t OcelDouble_CallCount(void) { return static_cast<int32_t>(state().calls.size()); }
+
+const char* OcelDouble_Call(int32_t index) {
+  const auto& calls = state().calls;
+  return index >= 0 && static_cast<size_t>(index) < calls.size() ? calls[static_cast<size_t>(index)].c_str() : nullptr;
 }
 
 }  // extern "C"

@@ -5,13 +5,15 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 
 #include "Ocel400.h"
 #include "library_state.h"
 #include "ocel400sim/pty_camera.h"
+
+// The shared checks of line_scenarios.h report as gtest expectations.
+#define OCEL400_CHECK_EQ(actual, expected, what) EXPECT_EQ(actual, expected) << (what)
 
 namespace ocel::testing {
 
@@ -43,6 +45,11 @@ class CameraTest : public ::testing::Test {
     return *camera_;
   }
 
+  // openCamera as line_scenarios.h takes it.
+  auto opener() {
+    return [this](int model) -> ocelsim::PtyCamera& { return openCamera(model); };
+  }
+
   ocelsim::PtyCamera& camera() { return *camera_; }
 
   void stopCamera() { camera_.reset(); }
@@ -55,13 +62,5 @@ class CameraTest : public ::testing::Test {
  private:
   std::unique_ptr<ocelsim::PtyCamera> camera_;
 };
-
-template <typename F>
-std::chrono::milliseconds timed(F&& call) {
-  const auto start = std::chrono::steady_clock::now();
-  call();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
-}
 
 }  // namespace ocel::testing

@@ -109,13 +109,5 @@ TEST(Shutter, CodeToSpeedByFormulaAlone) {
         << "code " << c.code << (c.standard == 0 ? " PAL" : " NTSC");
 }
 
-TEST(AreaRow, MirrorReversesTheFiveCells) {
-  EXPECT_EQ(mirrorAreaRow(1), 16);
-  EXPECT_EQ(mirrorAreaRow(16), 1);
-  EXPECT_EQ(mirrorAreaRow(6), 12);
-  EXPECT_EQ(mirrorAreaRow(0b10110), 0b01101);
-  for (int mask = 0; mask < 32; ++mask) EXPECT_EQ(mirrorAreaRow(mirrorAreaRow(mask)), mask);
-}
-
 }  // namespace
 }  // namespace ocel

@@ -1,4 +1,5 @@
-// The write and read exchanges: call order, retries, acceptance, results.
+// The write and read exchanges: call order, retries, acceptance, results and
+// the decoding of reply values.
 #include <gtest/gtest.h>
 
 #include "exchange.h"
@@ -31,8 +32,7 @@ TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
       {"no carriage return", {"000000C017128\n", kShapeAck}, 2, kDone},
       {"not accepted", {"000000E017128\r", "", kShapeAck}, 3, kDone},
       {"fragment", {"000000C", kShapeAck}, 2, kDone},
-      {"silent camera", {}, kAttempts, kNotAcknowledged},
-      {"bytes 8-9 are not examined", {"000000C999999\r"}, 1, kDone},
+      {"silent camera", {}, 20, kNotAcknowledged},
   };
   for (const Case& c : cases) {
     FakeLine line;
@@ -44,7 +44,7 @@ TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
   }
 }
 
-TEST(WriteExchange, RefusedWriteEndsAtOnceWithoutPause) {
+TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   FakeLine line;
   line.replies = {"", ""};
   line.failingWrite = 2;
@@ -52,9 +52,18 @@ TEST(WriteExchange, RefusedWriteEndsAtOnceWithoutPause) {
   EXPECT_EQ(line.count("write"), 2);
   EXPECT_EQ(line.count("pause"), 0);
   EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
-}
+  EXPECT_EQ(SendFrame(nullptr, kShapeWrite), kWriteFailed);  // no port
 
-TEST(WriteExchange, NoPortIsARefusedWrite) { EXPECT_EQ(SendFrame(nullptr, kShapeWrite), kWriteFailed); }
+  FakeLine readLine;
+  readLine.failingWrite = 1;
+  std::int32_t value = -1;
+  EXPECT_EQ(ReadRegister(&readLine, 8, value), kWriteFailed);
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(readLine.log, (Log{"discard", "write-refused"}));  // no read, no pause
+  value = -1;
+  EXPECT_EQ(ReadRegister(nullptr, 8, value), kWriteFailed);
+  EXPECT_EQ(value, 0);
+}
 
 TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
   FakeLine line;
@@ -65,7 +74,7 @@ TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
   EXPECT_EQ(line.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
 }
 
-TEST(ReadExchange, RefusesRepliesThatAreNotForItsRegister) {
+TEST(ReadExchange, AcceptsOnlyRepliesForItsRegister) {
   struct Case {
     const char* name;
     std::deque<std::string> replies;
@@ -75,11 +84,16 @@ TEST(ReadExchange, RefusesRepliesThatAreNotForItsRegister) {
   } cases[] = {
       {"late reply for register 9 first", {"000000C009077\r", "000000C008123\r"}, 2, 123, kDone},
       {"no carriage return", {"000000C008123\n", "000000C008124\r"}, 2, 124, kDone},
-      {"silent camera reads 0", {}, kAttempts, 0, kNotAcknowledged},
+      {"silent camera reads 0", {}, 20, 0, kNotAcknowledged},
       // The buffer is not cleared between attempts: later empty reads leave
       // the first reply's digits in place.
-      {"unaccepted reply stays in the buffer", {"000000N008123\r"}, kAttempts, 123,
+      {"unaccepted reply stays in the buffer", {"000000N008123\r"}, 20, 123, kNotAcknowledged},
+      // The second reply brings 11 bytes; bytes 11-13 stay from the first.
+      {"short reply fills from the start", {"000000N008456\r", "000000N0087"}, 20, 756,
        kNotAcknowledged},
+      // Value bytes are taken as signed characters, digits or not.
+      {"letters count from '0'", {"000000C008A00\r"}, 1, 1700, kDone},
+      {"high bytes are negative", {"000000C00800\xF0\r"}, 1, -16 - 48, kDone},
   };
   for (const Case& c : cases) {
     FakeLine line;
@@ -91,29 +105,6 @@ TEST(ReadExchange, RefusesRepliesThatAreNotForItsRegister) {
     EXPECT_EQ(line.count("pause:30"), 1) << c.name;
     EXPECT_EQ(line.count("rts"), 0) << c.name;  // reads leave RTS alone
   }
-}
-
-TEST(ReadExchange, ShortReplyFillsTheBufferFromItsStart) {
-  FakeLine line;
-  // The second reply brings 11 bytes; bytes 11-13 stay from the first.
-  line.replies = {"000000N008456\r", "000000N0087"};
-  std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&line, 8, value), kNotAcknowledged);
-  EXPECT_EQ(value, 756);
-}
-
-TEST(ReadExchange, RefusedRequestReturnsAtOnceWithValueZero) {
-  FakeLine line;
-  line.failingWrite = 1;
-  std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&line, 8, value), kWriteFailed);
-  EXPECT_EQ(value, 0);
-  EXPECT_EQ(line.count("pause"), 0);
-  EXPECT_EQ(line.count("read"), 0);
-
-  value = -1;
-  EXPECT_EQ(ReadRegister(nullptr, 8, value), kWriteFailed);
-  EXPECT_EQ(value, 0);
 }
 
 }  // namespace

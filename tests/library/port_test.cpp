@@ -1,9 +1,11 @@
-// Opening, reopening and failing to open the port.
+// Opening, reopening and failing to open the port; checkPort is shared
+// with the Windows driver.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include "camera_fixture.h"
+#include "line_scenarios.h"
 
 namespace ocel::testing {
 namespace {
@@ -20,24 +22,22 @@ TEST_F(Port, NumberOutsideOneToEightChangesNothing) {
   EXPECT_EQ(lastFrame(), "000000W017001\r");
 }
 
-TEST_F(Port, Model0AlwaysRunsAt9600WithoutParity) {
-  startCamera(instantCamera(0));
-  EXPECT_EQ(PortInitEx(1, 0, 0, 2400, 2), OCEL400_DONE);
-  EXPECT_EQ(SetShape(5), OCEL400_DONE);
-  EXPECT_EQ(camera().lastPcBaud(), 9600);
-  EXPECT_EQ(lastFrame(), "000000W017005\r");
-}
-
-TEST_F(Port, Model1KeepsTheChosenLineSettings) {
-  ocelsim::Options options = instantCamera(1);
-  options.cameraBaud = 4800;
-  startCamera(options);
-  EXPECT_EQ(PortInitEx(1, 1, 1, 4800, 1), OCEL400_DONE);
-  EXPECT_EQ(SetShape(5), OCEL400_DONE);
-  EXPECT_EQ(camera().lastPcBaud(), 4800);
-  EXPECT_EQ(lastFrame(), "000000W014005\r");
-  SetMES(1000);
-  EXPECT_EQ(lastFrame(), "000000W008112\r");
+TEST_F(Port, SettingsReachThePortReopenAndAVanishedCamera) {
+  checkPort(
+      [this](int model, int baud) -> ocelsim::PtyCamera& {
+        ocelsim::Options options = instantCamera(model);
+        options.cameraBaud = baud;
+        return startCamera(options);
+      },
+      [this] {
+        const int fd = open(camera().slavePath().c_str(), O_RDWR | O_NOCTTY);
+        termios t{};
+        const bool set = fd >= 0 && tcgetattr(fd, &t) == 0 && cfsetspeed(&t, B4800) == 0 &&
+                         tcsetattr(fd, TCSANOW, &t) == 0;
+        if (fd >= 0) close(fd);
+        return set;
+      },
+      [this] { stopCamera(); });
 }
 
 TEST_F(Port, SwitchingModelsKeepsModel0sAreaRegister) {
@@ -50,35 +50,11 @@ TEST_F(Port, SwitchingModelsKeepsModel0sAreaRegister) {
   EXPECT_EQ(lastFrame(), "000000W014003\r");
 }
 
-TEST_F(Port, PortInitBeforePortInitExKeepsThePortsSpeedAndAddressesRegisterZero) {
+TEST_F(Port, PortInitBeforePortInitExAddressesRegisterZero) {
   startCamera(instantCamera(1));
-  {  // leave the port at 4800 baud, as another program might
-    const int fd = open(camera().slavePath().c_str(), O_RDWR | O_NOCTTY);
-    ASSERT_GE(fd, 0);
-    termios t{};
-    tcgetattr(fd, &t);
-    cfsetispeed(&t, B4800);
-    cfsetospeed(&t, B4800);
-    tcsetattr(fd, TCSANOW, &t);
-    close(fd);
-  }
-  EXPECT_EQ(PortInit(1), OCEL400_DONE);
-  SetShape(9);  // the camera listens at 9600 and hears garbage
-  EXPECT_EQ(camera().lastPcBaud(), 4800);
-  EXPECT_EQ(camera().mismatchedFrames(), 20);
-
-  startCamera(instantCamera(1));  // a new pty, at 9600 baud like the camera
   EXPECT_EQ(PortInit(1), OCEL400_DONE);
   EXPECT_EQ(SetShape(9), OCEL400_DONE);
-  EXPECT_EQ(lastFrame(), "000000W000009\r");  // the map is still all zero
-}
-
-TEST_F(Port, ReopeningTheSamePortKeepsItUsable) {
-  openCamera(1);
-  EXPECT_EQ(PortInit(1), OCEL400_DONE);
-  EXPECT_EQ(PortInitEx(1, 1, 0, 9600, 0), OCEL400_DONE);
-  EXPECT_EQ(GetShape(), 128);
-  EXPECT_EQ(LastResult(), OCEL400_DONE);
+  EXPECT_EQ(lastFrame(), "000000W000009\r");  // no register map yet
 }
 
 TEST_F(Port, EighthPortOpensCom8) {
@@ -95,21 +71,6 @@ TEST_F(Port, MissingPortIsReportedAndEveryExchangeFailsAtOnce) {
   EXPECT_EQ(LastResult(), OCEL400_WRITE_FAILED);
   setenv("OCEL400_COM2", "/dev/null", 1);  // a file, but no serial port
   EXPECT_EQ(PortInitEx(2, 1, 0, 9600, 0), OCEL400_PORT_NOT_OPENED);
-}
-
-TEST_F(Port, ExchangesBeforeAnyOpenFailToWrite) {
-  EXPECT_EQ(SetShape(5), OCEL400_WRITE_FAILED);
-  EXPECT_EQ(ReadArea(1), 0);
-  EXPECT_EQ(LastResult(), OCEL400_WRITE_FAILED);
-}
-
-TEST_F(Port, VanishedCameraFailsTheWriteWithoutRetrying) {
-  openCamera(1);
-  stopCamera();  // the pty's other end is gone, as with an unplugged adapter
-  std::uint16_t result = 0;
-  const auto elapsed = timed([&] { result = SetShape(5); });
-  EXPECT_EQ(result, OCEL400_WRITE_FAILED);
-  EXPECT_LT(elapsed.count(), 1000);  // no 20 attempts of 140 ms
 }
 
 }  // namespace

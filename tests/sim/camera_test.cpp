@@ -1,9 +1,13 @@
-// The camera's answers to frames, without any pty: registers, the
-// user-settings flag, malformed frames, line settings and the speed check.
+// The simulated camera without any pty: its answers to what the library never
+// sends (malformed frames, odd register fields), the user-settings flag, line
+// settings and the speed check, the fault pattern and the keypad zoom.
+// Well-formed frames of every setter and getter are exercised byte for byte
+// by the library's tests over a pty.
 #include <gtest/gtest.h>
 
 #include "ocel400sim/camera.h"
 #include "ocel400sim/frame_codec.h"
+#include "ocel400sim/register_file.h"
 
 namespace ocelsim {
 namespace {
@@ -22,128 +26,90 @@ std::string sent(const Exchange& exchange) {
   return bytes;
 }
 
-struct FrameCase {
-  const char* name;
-  int model;
-  std::string frame;
-  std::string reply;
-  int checkedReg;
-  int valueAfter;
-  bool malformed;
-  // Names the case in test listings instead of dumping its bytes.
-  friend void PrintTo(const FrameCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class CameraFrame : public testing::TestWithParam<FrameCase> {};
-
-TEST_P(CameraFrame, AnswersAndApplies) {
-  const FrameCase& c = GetParam();
-  Camera camera(modelOptions(c.model), kStart);
-  const Exchange exchange = camera.receive(c.frame, 9600, kStart);
-  EXPECT_EQ(sent(exchange), c.reply);
-  EXPECT_EQ(camera.reg(c.checkedReg, kStart), c.valueAfter);
-  EXPECT_EQ(camera.malformedFrames(), c.malformed ? 1 : 0);
-  EXPECT_EQ(camera.receivedFrames(), std::vector<std::string>{c.frame});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Frames, CameraFrame,
-    testing::Values(
-        FrameCase{"WriteStoresAndEchoes", 1, "000000W014200\r", "000000C014200\r", 14, 200, false},
-        FrameCase{"WriteAnyValueUpTo999", 1, "000000W255999\r", "000000C255999\r", 255, 999, false},
-        FrameCase{"ReadFactoryValue", 1, "000000R009000\r", "000000C009198\r", 9, 198, false},
-        FrameCase{"ReadRegister125", 1, "000000R0<5000\r", "000000C0<5096\r", 125, 96, false},
-        FrameCase{"ReadRegister101", 1, "000000R0:1000\r", "000000C0:1010\r", 101, 10, false},
-        FrameCase{"ReadEchoesByteSeven", 1, "000000R?36000\r", "000000C?36155\r", 36, 155, false},
-        FrameCase{"Model0AreaRow3", 0, "000000R027000\r", "000000C027004\r", 27, 4, false},
-        FrameCase{"Model0Shape", 0, "000000R017000\r", "000000C017235\r", 17, 235, false},
-        FrameCase{"MalformedRegister", 1, "000000W01A200\r", "000000E01A200\r", 14, 128, true},
-        FrameCase{"MalformedValue", 1, "000000W0142 0\r", "000000E0142 0\r", 14, 128, true},
-        FrameCase{"MalformedLetter", 1, "000000X014200\r", "000000E014200\r", 14, 128, true},
-        FrameCase{"RegisterPast255", 1, "000000W256200\r", "000000E256200\r", 0, 0, true},
-        FrameCase{"MalformedPrefix", 0, "000001W014200\r", "000000E014200\r", 14, 118, true}),
-    [](const testing::TestParamInfo<FrameCase>& info) { return info.param.name; });
-
-struct UsflgCase {
-  int model;
-  int usflg;
-  int reg;  // a register with a factory value to change
-  // Names the case in test listings instead of dumping its bytes.
-  friend void PrintTo(const UsflgCase& c, std::ostream* out) {
-    *out << "model " << c.model << " register " << c.reg;
+TEST(CameraFrame, AnswersWellFormedFramesAndRefusesTheRestWithE) {
+  const struct {
+    const char* name;
+    std::string frame;
+    std::string reply;
+  } cases[] = {
+      {"write of register 255, value 999", "000000W255999\r", "000000C255999\r"},
+      {"read of register 255", "000000R0I5000\r", "000000C0I5000\r"},
+      {"read ignores and echoes byte 7", "000000R?36000\r", "000000C?36155\r"},
+      {"write register not digits", "000000W0<5001\r", "000000E0<5001\r"},
+      {"write register past 255", "000000W256200\r", "000000E256200\r"},
+      {"read register past 255", "000000R0I6000\r", "000000E0I6000\r"},
+      {"read units past 9", "000000R00:000\r", "000000E00:000\r"},
+      {"value not digits", "000000W0142 0\r", "000000E0142 0\r"},
+      {"unknown letter", "000000X014200\r", "000000E014200\r"},
+      {"prefix not zeros", "000001W014200\r", "000000E014200\r"},
+  };
+  const Registers factory = factoryRegisters(1);
+  for (const auto& c : cases) {
+    Camera camera(modelOptions(1), kStart);
+    EXPECT_EQ(sent(camera.receive(c.frame, 9600, kStart)), c.reply) << c.name;
+    EXPECT_EQ(camera.receivedFrames(), std::vector<std::string>{c.frame}) << c.name;
+    const bool refused = c.reply[6] == kRejected;
+    EXPECT_EQ(camera.malformedFrames(), refused ? 1 : 0) << c.name;
+    for (int reg = 0; reg < kRegisterCount && refused; ++reg)
+      EXPECT_EQ(camera.reg(reg, kStart), factory[reg]) << c.name << ": register " << reg;
   }
-};
-
-class UserSettingsFlag : public testing::TestWithParam<UsflgCase> {};
-
-TEST_P(UserSettingsFlag, KeepsAndRestores) {
-  const UsflgCase& c = GetParam();
-  Camera camera(modelOptions(c.model), kStart);
-  const int factory = camera.reg(c.reg, kStart);
-  camera.receive(encodeWrite(c.reg, 77), 9600, kStart);
-  const std::string keep = encodeWrite(c.usflg, 1);
-  EXPECT_EQ(sent(camera.receive(keep, 9600, kStart)), echoReply(keep, kAccepted));
-  EXPECT_EQ(camera.reg(c.usflg, kStart), 1);
-  EXPECT_EQ(camera.userSet()[c.reg], 77);
-
-  camera.receive(encodeWrite(c.reg, 78), 9600, kStart);
-  EXPECT_EQ(camera.userSet()[c.reg], 77) << "the user set changes only on Usflg 1";
-
-  camera.receive(encodeWrite(c.usflg, 5), 9600, kStart);
-  EXPECT_EQ(camera.reg(c.usflg, kStart), 5) << "other values are just stored";
-  EXPECT_EQ(camera.reg(c.reg, kStart), 78);
-
-  camera.receive(encodeWrite(c.usflg, 255), 9600, kStart);
-  const Registers factoryValues = factoryRegisters(c.model);
-  for (int reg = 0; reg < kRegisterCount; ++reg)
-    EXPECT_EQ(camera.reg(reg, kStart), factoryValues[reg]) << "register " << reg;
-  EXPECT_EQ(camera.reg(c.reg, kStart), factory);
-}
-
-INSTANTIATE_TEST_SUITE_P(Models, UserSettingsFlag,
-                         testing::Values(UsflgCase{0, 31, 14}, UsflgCase{1, 127, 9},
-                                         UsflgCase{1, 127, 200}));
-
-struct LineCase {
-  const char* name;
-  int reg;
-  int value;
-  LineSettings after;
-  // Names the case in test listings instead of dumping its bytes.
-  friend void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class LineRegisters : public testing::TestWithParam<LineCase> {};
-
-TEST_P(LineRegisters, ApplyFromTheNextFrame) {
-  const LineCase& c = GetParam();
   Camera camera(modelOptions(1), kStart);
-  const Exchange exchange = camera.receive(encodeWrite(c.reg, c.value), 9600, kStart);
-  EXPECT_EQ(exchange.replyLine, (LineSettings{9600, Parity::None}))
-      << "the acknowledgement still goes out at the old settings";
-  EXPECT_EQ(sent(exchange), echoReply(encodeWrite(c.reg, c.value), kAccepted));
-  EXPECT_EQ(camera.line(), c.after);
-  const Exchange next = camera.receive(encodeRead(c.reg), c.after.baud, kStart);
-  EXPECT_EQ(next.replyLine, c.after);
-  EXPECT_EQ(sent(next), readReply(encodeRead(c.reg), c.value, kAccepted));
+  camera.receive("000000W255999\r", 9600, kStart);
+  EXPECT_EQ(camera.reg(255, kStart), 999);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, LineRegisters,
-    testing::Values(LineCase{"ReBps48", 125, 48, {4800, Parity::None}},
-                    LineCase{"ReBps24", 125, 24, {2400, Parity::None}},
-                    LineCase{"ReBpsUnknownKeepsSpeed", 125, 50, {9600, Parity::None}},
-                    LineCase{"RePrtOdd", 126, 1, {9600, Parity::Odd}},
-                    LineCase{"RePrtEven", 126, 2, {9600, Parity::Even}},
-                    LineCase{"RePrtUnknownKeepsParity", 126, 3, {9600, Parity::None}}),
-    [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
+TEST(UserSettingsFlag, OneKeepsTheSettingsOtherValuesAreStored255RestoresTheFactory) {
+  for (const auto& [model, usflg, reg] : {std::tuple{0, 31, 14}, {1, 127, 9}}) {
+    Camera camera(modelOptions(model), kStart);
+    const int factory = camera.reg(reg, kStart);
+    camera.receive(encodeWrite(reg, 77), 9600, kStart);
+    const std::string keep = encodeWrite(usflg, 1);
+    EXPECT_EQ(sent(camera.receive(keep, 9600, kStart)), echoReply(keep, kAccepted));
+    EXPECT_EQ(camera.reg(usflg, kStart), 1);
+    EXPECT_EQ(camera.userSet()[reg], 77) << "model " << model;
+
+    camera.receive(encodeWrite(reg, 78), 9600, kStart);
+    EXPECT_EQ(camera.userSet()[reg], 77) << "the user set changes only on Usflg 1";
+
+    camera.receive(encodeWrite(usflg, 5), 9600, kStart);
+    EXPECT_EQ(camera.reg(usflg, kStart), 5) << "other values are just stored";
+    EXPECT_EQ(camera.reg(reg, kStart), 78);
+
+    camera.receive(encodeWrite(usflg, 255), 9600, kStart);
+    const Registers factoryValues = factoryRegisters(model);
+    for (int r = 0; r < kRegisterCount; ++r)
+      EXPECT_EQ(camera.reg(r, kStart), factoryValues[r]) << "model " << model << " register " << r;
+    EXPECT_EQ(camera.reg(reg, kStart), factory);
+  }
+}
+
+TEST(CameraLine, ReBpsAndRePrtApplyFromTheNextFrame) {
+  const struct {
+    int reg, value;
+    LineSettings after;
+  } cases[] = {{125, 48, {4800, Parity::None}}, {125, 24, {2400, Parity::None}},
+               {125, 50, {9600, Parity::None}},  // unknown code: speed kept
+               {126, 1, {9600, Parity::Odd}},    {126, 2, {9600, Parity::Even}},
+               {126, 3, {9600, Parity::None}}};  // unknown code: parity kept
+  for (const auto& c : cases) {
+    Camera camera(modelOptions(1), kStart);
+    const Exchange exchange = camera.receive(encodeWrite(c.reg, c.value), 9600, kStart);
+    EXPECT_EQ(exchange.replyLine, (LineSettings{9600, Parity::None}))
+        << "the acknowledgement still goes out at the old settings";
+    EXPECT_EQ(sent(exchange), echoReply(encodeWrite(c.reg, c.value), kAccepted));
+    EXPECT_EQ(camera.line(), c.after) << c.reg << "=" << c.value;
+    const Exchange next = camera.receive(encodeRead(c.reg), c.after.baud, kStart);
+    EXPECT_EQ(next.replyLine, c.after);
+    EXPECT_EQ(sent(next), readReply(encodeRead(c.reg), c.value, kAccepted));
+  }
+}
 
 TEST(CameraLine, InitialSpeedSetsReBpsAndFactoryResetRestores9600) {
   Options options = modelOptions(1);
   options.cameraBaud = 2400;
   Camera camera(options, kStart);
   EXPECT_EQ(camera.reg(125, kStart), 24);
-  EXPECT_TRUE(sent(camera.receive(encodeWrite(127, 255), 2400, kStart)).size() == kFrameLength);
+  EXPECT_EQ(sent(camera.receive("000000W127255\r", 2400, kStart)), "000000C127255\r");
   EXPECT_EQ(camera.line().baud, 9600);
 }
 
@@ -155,12 +121,73 @@ TEST(CameraLine, FrameAtAnotherSpeedIsNeitherAnsweredNorApplied) {
   EXPECT_EQ(camera.mismatchedFrames(), 1);
   EXPECT_EQ(camera.lastPcBaud(), 4800);
   EXPECT_TRUE(camera.receivedFrames().empty());
-  ASSERT_EQ(exchange.events.size(), 1u);
-  EXPECT_EQ(exchange.events[0], "line speed mismatch: PC at 4800 baud, camera at 9600");
+  EXPECT_EQ(exchange.events,
+            std::vector<std::string>{"line speed mismatch: PC at 4800 baud, camera at 9600"});
 
   EXPECT_EQ(sent(camera.receive("000000W014200\r", 9600, kStart)), "000000C014200\r");
   EXPECT_EQ(camera.lastPcBaud(), 9600);
   EXPECT_EQ(camera.mismatchedFrames(), 1);
+}
+
+// Which frames the fault percentage picks; what each fault does on the line
+// is exercised by the library's fault-injection tests.
+TEST(FaultPattern, HitsExactlyPercentOfEveryHundredFrames) {
+  for (int percent = 0; percent <= 100; ++percent) {
+    int hits = 0;
+    for (long n = 1; n <= 100; ++n) hits += frameHit(n, percent) ? 1 : 0;
+    EXPECT_EQ(hits, percent);
+  }
+}
+
+TEST(FaultPattern, SettingAFaultRestartsTheCountAndMalformedFramesDoNotCount) {
+  Camera camera(Options{}, kStart);
+  camera.setFault(Fault::Silence, 50);
+  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());  // frame 1
+  EXPECT_FALSE(camera.receive("000000R01X000\r", 9600, kStart).reply.empty());  // malformed: 'E'
+  EXPECT_TRUE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());   // frame 2
+  camera.setFault(Fault::Silence, 50);
+  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());  // frame 1 again
+  camera.setFault(Fault::None, 100);
+  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());
+}
+
+// Keypad zoom motion of model 1, driven by made-up time.
+using std::chrono::milliseconds;
+
+constexpr int kEzSwBtn = 33;
+constexpr int kDZoom = 17;
+constexpr int kTele = 1;
+constexpr int kWide = 2;
+
+TEST(ZoomMotion, MovesAtTheRateAndStopsAtTheEnd) {
+  const struct {
+    const char* name;
+    int model, start, buttons;
+    milliseconds held;
+    int expected;
+  } cases[] = {
+      {"tele one second", 1, 255, kTele, milliseconds(1000), 191},
+      {"tele clamps at 63", 1, 255, kTele, milliseconds(10000), 63},
+      {"wide one second", 1, 63, kWide, milliseconds(1000), 127},
+      {"wide clamps at 255", 1, 200, kWide, milliseconds(10000), 255},
+      {"both buttons stand still", 1, 150, kTele | kWide, milliseconds(1000), 150},
+      {"only the low bits count", 1, 150, 4 | kWide, milliseconds(500), 182},
+      {"model 0 has no keypad zoom", 0, 235, kTele, milliseconds(1000), 235},
+  };
+  for (const auto& c : cases) {
+    RegisterFile registers(c.model, 64, kStart);
+    registers.store(kDZoom, c.start, kStart);
+    registers.write(kEzSwBtn, c.buttons, kStart);
+    EXPECT_EQ(registers.read(kDZoom, kStart + c.held), c.expected) << c.name;
+  }
+}
+
+TEST(ZoomMotion, FactoryResetStopsTheMotion) {
+  RegisterFile registers(1, 64, kStart);
+  registers.write(kEzSwBtn, kTele, kStart);
+  registers.write(127, 255, kStart + milliseconds(500));
+  EXPECT_EQ(registers.read(kEzSwBtn, kStart + milliseconds(2000)), 0);
+  EXPECT_EQ(registers.read(kDZoom, kStart + milliseconds(2000)), 255);
 }
 
 }  // namespace

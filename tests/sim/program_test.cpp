@@ -16,42 +16,20 @@ using ocel::testing::StartedProcess;
 using ocel::testing::startProcess;
 using ocel::testing::waitForExit;
 
-StartedProcess start(std::vector<std::string> arguments) {
-  arguments.insert(arguments.begin(), OCEL400_CAMSIM_PATH);
-  StartedProcess program = startProcess(arguments);
-  close(program.stdinFd);
-  return program;
-}
-
-// Its exit status; the program's complaints stay in the pipe until then.
-int finish(const StartedProcess& program) {
-  const int status = waitForExit(program.pid);
-  close(program.stdoutFd);
-  close(program.stderrFd);
-  return status;
-}
-
-// The first line on the program's stdout, waiting up to five seconds.
+// The first line on the program's stdout, giving up after five silent seconds.
 std::string firstLine(int fd) {
   std::string text;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (text.find('\n') == std::string::npos) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd readable{fd, POLLIN, 0};
-    if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count()) + 1) <= 0) break;
-    char buffer[256];
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n <= 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  return text.substr(0, text.find('\n'));
+  pollfd readable{fd, POLLIN, 0};
+  char c;
+  while (poll(&readable, 1, 5000) == 1 && read(fd, &c, 1) == 1 && c != '\n') text += c;
+  return text;
 }
 
 TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
   namespace fs = std::filesystem;
   const fs::path link = fs::temp_directory_path() / ("ocelsim-prog-" + std::to_string(getpid()));
-  const StartedProcess program = start({"--model", "0", "--link", link.string(), "--instant"});
+  const StartedProcess program =
+      startProcess({OCEL400_CAMSIM_PATH, "--model", "0", "--link", link.string(), "--instant"});
   const std::string line = firstLine(program.stdoutFd);
   EXPECT_TRUE(
       line.starts_with("ocel400-camsim: model 0 camera (PAL, 9600 baud, instant) on /dev/pts/"))
@@ -62,15 +40,19 @@ TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
   EXPECT_EQ(ReadArea(3), 4);  // the factory grid: the centre zone only
   EXPECT_EQ(LastResult(), OCEL400_DONE);
   kill(program.pid, SIGTERM);
-  EXPECT_EQ(finish(program), 0);
+  EXPECT_EQ(waitForExit(program.pid), 0);
+  for (int fd : {program.stdinFd, program.stdoutFd, program.stderrFd}) close(fd);
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
-TEST(Program, BadUsageExitsWithTwo) {
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--model", "7"}, {"--fault", "sometimes"}, {"--baud"}}) {
-    const StartedProcess program = start(arguments);
-    EXPECT_EQ(finish(program), 2) << testing::PrintToString(arguments);
+TEST(Program, BadUsageIsNamedAndExitsWithTwo) {
+  const std::pair<const char*, const char*> cases[] = {{"--model=7", "--model takes 0 or 1"},
+                                                       {"--fault=sometimes", "unknown fault"},
+                                                       {"--baud", "--baud needs a value"}};
+  for (const auto& [option, message] : cases) {
+    const auto result = ocel::testing::runProcess({OCEL400_CAMSIM_PATH, option});
+    EXPECT_EQ(result.exitStatus, 2) << option;
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
   }
 }
 

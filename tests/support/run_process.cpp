@@ -15,29 +15,7 @@ extern char** environ;
 
 namespace ocel::testing {
 
-namespace {
-
-std::vector<std::string> childEnvironment(const std::map<std::string, std::string>& extra) {
-  std::vector<std::string> env;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry = *e;
-    if (!extra.contains(entry.substr(0, entry.find('=')))) env.push_back(entry);
-  }
-  for (const auto& [name, value] : extra) env.push_back(name + "=" + value);
-  return env;
-}
-
-std::vector<char*> pointers(std::vector<std::string>& strings) {
-  std::vector<char*> result;
-  for (std::string& s : strings) result.push_back(s.data());
-  result.push_back(nullptr);
-  return result;
-}
-
-}  // namespace
-
-StartedProcess startProcess(const std::vector<std::string>& argv,
-                            const std::map<std::string, std::string>& extraEnvironment) {
+StartedProcess startProcess(const std::vector<std::string>& argv) {
   // [0] is the child's end, [1] ours, for stdin, stdout and stderr alike.
   int pipes[3][2];
   for (auto& p : pipes)
@@ -49,12 +27,11 @@ StartedProcess startProcess(const std::vector<std::string>& argv,
   for (int fd = 0; fd < 3; ++fd) posix_spawn_file_actions_adddup2(&actions, pipes[fd][0], fd);
 
   std::vector<std::string> args = argv;
-  std::vector<std::string> env = childEnvironment(extraEnvironment);
-  auto argp = pointers(args);
-  auto envp = pointers(env);
+  std::vector<char*> argp;
+  for (std::string& arg : args) argp.push_back(arg.data());
+  argp.push_back(nullptr);
   StartedProcess process;
-  const int spawned =
-      posix_spawn(&process.pid, argp[0], &actions, nullptr, argp.data(), envp.data());
+  const int spawned = posix_spawn(&process.pid, argp[0], &actions, nullptr, argp.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   for (auto& p : pipes) close(p[0]);
   if (spawned != 0) {
@@ -75,9 +52,8 @@ int waitForExit(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv,
-                         const std::map<std::string, std::string>& extraEnvironment) {
-  const StartedProcess process = startProcess(argv, extraEnvironment);
+ProcessResult runProcess(const std::vector<std::string>& argv) {
+  const StartedProcess process = startProcess(argv);
   close(process.stdinFd);
 
   ProcessResult result;

@@ -3,7 +3,6 @@
 
 #include <sys/types.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,10 +16,9 @@ struct StartedProcess {
   int stderrFd = -1;
 };
 
-// argv[0] is the program's path. extraEnvironment is added to this process's
-// environment for the child. Throws std::runtime_error when it cannot start.
-StartedProcess startProcess(const std::vector<std::string>& argv,
-                            const std::map<std::string, std::string>& extraEnvironment = {});
+// argv[0] is the program's path; the child gets this process's environment.
+// Throws std::runtime_error when it cannot start.
+StartedProcess startProcess(const std::vector<std::string>& argv);
 
 // Waits for the program's end: its exit status, -1 when it did not exit normally.
 int waitForExit(pid_t pid);
@@ -32,7 +30,6 @@ struct ProcessResult {
 };
 
 // Runs a program to its end with an empty stdin and collects its output.
-ProcessResult runProcess(const std::vector<std::string>& argv,
-                         const std::map<std::string, std::string>& extraEnvironment = {});
+ProcessResult runProcess(const std::vector<std::string>& argv);
 
 }  // namespace ocel::testing

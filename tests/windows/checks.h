@@ -2,11 +2,13 @@
 // done, and counted; the driver's exit status tells whether any failed.
 #pragma once
 
-#include <chrono>
 #include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
+
+// The shared checks of line_scenarios.h report through expectEq.
+#define OCEL400_CHECK_EQ(actual, expected, what) ::ocel::testing::expectEq(actual, expected, what)
 
 namespace ocel::testing {
 
@@ -39,14 +41,6 @@ template <typename A, typename B>
 bool expectEq(const A& actual, const B& expected, const std::string& what) {
   return expectTrue(actual == expected,
                     what + ": got " + shown(actual) + ", expected " + shown(expected));
-}
-
-template <typename F>
-std::chrono::milliseconds timed(F&& call) {
-  const auto start = std::chrono::steady_clock::now();
-  call();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
 }
 
 }  // namespace ocel::testing

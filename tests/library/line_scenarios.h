@@ -1,0 +1,258 @@
+// What the Linux tests and the Windows driver share: the frame, read-request
+// and fault cases, and the checks run on them and on the port. The includer
+// defines OCEL400_CHECK_EQ(actual, expected, what) first: a gtest expectation
+// on Linux, the driver's counted check on Windows. The cases call the library
+// as lib::Name, the linked export on Linux and the bound entry point on
+// Windows.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Ocel400.h"
+#include "lib_exports.h"
+#include "ocel400sim/fault.h"
+
+namespace ocel::testing {
+
+// What the exports must put on the line, byte for byte.
+struct FrameCase {
+  const char* call;
+  int model;
+  std::function<std::uint16_t()> send;
+  const char* frame;  // without the closing CR
+};
+
+inline const FrameCase kSetterFrameCases[] = {
+    {"SetShape(128) model 0", 0, [] { return lib::SetShape(128); }, "000000W017128"},
+    {"SetShape(128) model 1", 1, [] { return lib::SetShape(128); }, "000000W014128"},
+    {"SetAEOff(300)", 0, [] { return lib::SetAEOff(300); }, "000000W014128"},
+    {"SetAEOff(65536 + 7)", 0, [] { return lib::SetAEOff(static_cast<uint16_t>(65536 + 7)); },
+     "000000W014007"},
+    {"SetNegPos(-1)", 0, [] { return lib::SetNegPos(-1); }, "000000W020000"},
+    {"SetNegPos(3)", 0, [] { return lib::SetNegPos(3); }, "000000W020003"},
+    {"SetMode(-5)", 0, [] { return lib::SetMode(-5); }, "000000W000001"},
+    {"SetModeES(3)", 0, [] { return lib::SetModeES(3); }, "000000W002002"},
+    {"SetModeES(4)", 0, [] { return lib::SetModeES(4); }, "000000W002004"},
+    {"SetModeWB(5)", 0, [] { return lib::SetModeWB(5); }, "000000W003000"},
+    {"SetAEMode(9)", 0, [] { return lib::SetAEMode(9); }, "000000W024009"},
+    {"SetAEMode(10)", 0, [] { return lib::SetAEMode(10); }, "000000W024000"},
+    {"SetDZoom(10)", 1, [] { return lib::SetDZoom(10); }, "000000W017235"},
+    {"SetEZMinn(10)", 1, [] { return lib::SetEZMinn(10); }, "000000W043064"},
+    {"SetAgcRes(0)", 1, [] { return lib::SetAgcRes(0); }, "000000W028001"},
+    {"SetAgcRes(0) model 0", 0, [] { return lib::SetAgcRes(0); }, "000000W016001"},
+    {"SetAesRes(11)", 1, [] { return lib::SetAesRes(11); }, "000000W029001"},
+    {"SetEZPane(127)", 1, [] { return lib::SetEZPane(127); }, "000000W023128"},
+    {"SetEZTilt(255)", 1, [] { return lib::SetEZTilt(255); }, "000000W024255"},
+    {"SetReBps(192)", 1, [] { return lib::SetReBps(192); }, "000000W125096"},
+    {"SetRePrt(2)", 1, [] { return lib::SetRePrt(2); }, "000000W126002"},
+    {"SetDioSel(11)", 1, [] { return lib::SetDioSel(11); }, "000000W101010"},
+    {"SetESMax(156)", 1, [] { return lib::SetESMax(156); }, "000000W036155"},
+    {"SetAELevel(999)", 1, [] { return lib::SetAELevel(999); }, "000000W022999"},
+    {"SetAELevel(1000)", 1, [] { return lib::SetAELevel(1000); }, "000000W022255"},
+    {"SetUsflg(255)", 1, [] { return lib::SetUsflg(255); }, "000000W127255"},
+    {"SetUsflg(1) model 0", 0, [] { return lib::SetUsflg(1); }, "000000W031001"},
+    {"SetMGC(60.0) model 0", 0, [] { return lib::SetMGC(60.0); }, "000000W007000"},
+    {"SetMGC(24.0)", 1, [] { return lib::SetMGC(24.0); }, "000000W007240"},
+    {"SetMGC(30.0)", 1, [] { return lib::SetMGC(30.0); }, "000000W007243"},
+    {"SetMGC(6.0) model 0", 0, [] { return lib::SetMGC(6.0); }, "000000W007085"},
+    {"SetMES(1000) PAL", 0, [] { return lib::SetMES(1000); }, "000000W008119"},
+    {"SetMES(3000)", 0, [] { return lib::SetMES(3000); }, "000000W008163"},
+    {"SetMES(10)", 0, [] { return lib::SetMES(10); }, "000000W008000"},
+    {"SelectArea(1, 2)", 0, [] { return lib::SelectArea(1, 2); }, "000000W026016"},
+    {"SelectArea(31, 1)", 0, [] { return lib::SelectArea(31, 1); }, "000000W025031"},
+    {"SelectArea(0, 5)", 0, [] { return lib::SelectArea(0, 5); }, "000000W029000"},
+    {"SelectArea(16, 3)", 0, [] { return lib::SelectArea(16, 3); }, "000000W027001"},
+    {"SelectArea(33, 0)", 0, [] { return lib::SelectArea(33, 0); }, "000000W024016"},
+};
+
+// Read requests of a model 1 camera in its factory state; from register 100
+// on the register field runs past ASCII 9.
+struct ReadRequestCase {
+  const char* call;
+  std::function<int()> read;
+  int value;
+  const char* frame;  // without the closing CR
+};
+
+inline const ReadRequestCase kReadRequestCases[] = {
+    {"GetMES()", [] { return static_cast<int>(lib::GetMES()); }, 50, "000000R008000"},
+    {"GetReBps()", [] { return static_cast<int>(lib::GetReBps()); }, 96, "000000R0<5000"},
+    {"GetDioSel()", [] { return static_cast<int>(lib::GetDioSel()); }, 10, "000000R0:1000"},
+};
+
+// The time bound of a silent camera: 20 x (14 characters at 9600 baud + the
+// 140 ms read window) + the pause, with room for a loaded machine.
+inline constexpr std::chrono::milliseconds kSilentBound{3122};
+inline constexpr auto kAllowed = kSilentBound + std::chrono::milliseconds(600);
+
+inline constexpr int kShapeRegister = 14;  // model 1
+
+using ocelsim::Fault;
+
+// Every fault the simulated camera can commit, with what the library must
+// report.
+struct FaultCase {
+  Fault fault;
+  int percent;
+  std::uint16_t writeResult;  // what SetShape must return
+  std::uint16_t readResult;   // what LastResult must say after GetShape
+};
+
+inline constexpr FaultCase kFaultCases[] = {
+    {Fault::Silence, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
+    {Fault::NoAck, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
+    {Fault::Garbage, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
+    {Fault::NoCr, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
+    // A late reply lands in the next attempt's window; it answers the same
+    // frame, so it counts.
+    {Fault::Late, 100, OCEL400_DONE, OCEL400_DONE},
+    {Fault::Fragment, 100, OCEL400_DONE, OCEL400_DONE},
+    // Writes do not examine bytes 8-9; reads refuse another register.
+    {Fault::WrongRegister, 100, OCEL400_DONE, OCEL400_NOT_ACKNOWLEDGED},
+    {Fault::Silence, 50, OCEL400_DONE, OCEL400_DONE},
+    {Fault::Garbage, 95, OCEL400_DONE, OCEL400_DONE},
+};
+
+// How long a call takes.
+template <typename F>
+std::chrono::milliseconds timed(F&& call) {
+  const auto start = std::chrono::steady_clock::now();
+  call();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               start);
+}
+
+inline std::vector<std::string> onlyFrame(const char* frame) { return {std::string(frame) + "\r"}; }
+
+inline std::string took(const std::string& call, std::chrono::milliseconds elapsed) {
+  return call + " took " + std::to_string(elapsed.count()) + " ms";
+}
+
+// Every setter frame case on its model, then every read request.
+template <typename Open>
+void checkFrames(Open open) {
+  for (int model : {0, 1}) {
+    auto& camera = open(model);
+    for (const FrameCase& c : kSetterFrameCases) {
+      if (c.model != model) continue;
+      camera.clearLog();
+      OCEL400_CHECK_EQ(c.send(), OCEL400_DONE, c.call);
+      OCEL400_CHECK_EQ(camera.receivedFrames(), onlyFrame(c.frame), c.call);
+    }
+    OCEL400_CHECK_EQ(camera.malformedFrames(), 0, "malformed frames");
+  }
+  auto& camera = open(1);
+  for (const ReadRequestCase& c : kReadRequestCases) {
+    camera.clearLog();
+    OCEL400_CHECK_EQ(c.read(), c.value, c.call);
+    OCEL400_CHECK_EQ(camera.receivedFrames(), onlyFrame(c.frame), c.call);
+  }
+}
+
+// No call blocks longer than 20 unanswered attempts allow, the result codes
+// tell the truth, and a healthy camera is reached again at once.
+template <typename Open>
+void checkFault(Open open, const FaultCase& c) {
+  const std::string name =
+      std::string(ocelsim::faultName(c.fault)) + ":" + std::to_string(c.percent) + " ";
+  auto& camera = open(1);
+  camera.setFault(c.fault, c.percent);
+
+  std::uint16_t written = 0;
+  auto elapsed = timed([&] { written = lib::SetShape(77); });
+  OCEL400_CHECK_EQ(elapsed < kAllowed, true, took(name + "SetShape", elapsed));
+  OCEL400_CHECK_EQ(written, c.writeResult, name + "SetShape");
+  if (written == OCEL400_DONE) {
+    OCEL400_CHECK_EQ(camera.reg(kShapeRegister), 77, name + "Shape");
+  }
+
+  std::uint8_t read = 0;
+  elapsed = timed([&] { read = lib::GetShape(); });
+  OCEL400_CHECK_EQ(elapsed < kAllowed, true, took(name + "GetShape", elapsed));
+  OCEL400_CHECK_EQ(lib::LastResult(), c.readResult, name + "GetShape's result");
+  if (lib::LastResult() == OCEL400_DONE) {
+    OCEL400_CHECK_EQ(read, camera.reg(kShapeRegister), name + "GetShape");
+  }
+
+  camera.setFault(Fault::None, 100);
+  OCEL400_CHECK_EQ(lib::SetYGamma(33), OCEL400_DONE, name + "then SetYGamma");
+  OCEL400_CHECK_EQ(lib::GetCGamma(), camera.reg(16), name + "then GetCGamma");
+  OCEL400_CHECK_EQ(lib::LastResult(), OCEL400_DONE, name + "then GetCGamma's result");
+  OCEL400_CHECK_EQ(lib::GetYGamma(), 33, name + "then GetYGamma");
+  OCEL400_CHECK_EQ(camera.malformedFrames(), 0, name + "malformed frames");
+}
+
+// A silent camera costs 20 attempts and reads 0; a late reply left on the
+// line is discarded by the next read, of another register, not taken.
+template <typename Open>
+void checkRecovery(Open open) {
+  auto& silent = open(1);
+  silent.setFault(Fault::Silence, 100);
+  silent.clearLog();
+  OCEL400_CHECK_EQ(lib::GetShape(), 0, "GetShape of a silent camera");
+  OCEL400_CHECK_EQ(silent.receivedFrames().size(), 20u, "read attempts");
+  silent.clearLog();
+  OCEL400_CHECK_EQ(lib::SetShape(1), OCEL400_NOT_ACKNOWLEDGED, "SetShape to a silent camera");
+  OCEL400_CHECK_EQ(silent.receivedFrames().size(), 20u, "write attempts");
+
+  auto& late = open(1);
+  late.setFault(Fault::Late, 100);
+  lib::GetShape();  // the late reply to its second attempt stays on the line
+  late.setFault(Fault::None, 100);
+  late.setReg(15, 201);
+  for (int i = 0; i < 2; ++i) {
+    OCEL400_CHECK_EQ(lib::GetYGamma(), 201, "GetYGamma after a late reply");
+    OCEL400_CHECK_EQ(lib::LastResult(), OCEL400_DONE, "GetYGamma's result");
+  }
+}
+
+// PortInit before any PortInitEx keeps the speed the port was left at, so the
+// 9600 baud camera hears nothing; the line settings of PortInitEx reach the
+// port (model 0 always 9600 baud, no parity); the open port reopens usable;
+// a camera that goes fails the write at once, not after 20 attempts.
+// start(model, baud) starts a camera without opening the port;
+// leavePortAt4800() sets COM1 as another program might; stop() takes the
+// camera away as an unplugged adapter would.
+template <typename Start, typename Leave, typename Stop>
+void checkPort(Start start, Leave leavePortAt4800, Stop stop) {
+  auto& first = start(1, 9600);
+  OCEL400_CHECK_EQ(leavePortAt4800(), true, "COM1 left at 4800 baud");
+  OCEL400_CHECK_EQ(lib::PortInit(1), OCEL400_DONE, "PortInit before PortInitEx");
+  OCEL400_CHECK_EQ(lib::SetShape(9), OCEL400_NOT_ACKNOWLEDGED, "SetShape at the port's speed");
+  OCEL400_CHECK_EQ(first.lastPcBaud(), 4800, "PC speed without a stored baud rate");
+
+  const struct {
+    int model, baud, parity, cameraBaud;
+    const char* frame;
+  } cases[] = {{1, 4800, 1, 4800, "000000W014005"},
+               {1, 2400, 2, 2400, "000000W014005"},
+               {0, 2400, 2, 9600, "000000W017005"}};
+  for (const auto& c : cases) {
+    const std::string name = "model " + std::to_string(c.model) + " at " + std::to_string(c.baud);
+    auto& camera = start(c.model, c.cameraBaud);
+    OCEL400_CHECK_EQ(lib::PortInitEx(1, c.model, OCEL400_PAL, c.baud, c.parity), OCEL400_DONE,
+                     name);
+    OCEL400_CHECK_EQ(lib::SetShape(5), OCEL400_DONE, name + " SetShape");
+    OCEL400_CHECK_EQ(camera.lastPcBaud(), c.cameraBaud, name + " PC speed");
+    OCEL400_CHECK_EQ(camera.receivedFrames(), onlyFrame(c.frame), name + " frame");
+  }
+
+  start(1, 9600);
+  OCEL400_CHECK_EQ(lib::PortInitEx(1, 1, OCEL400_PAL, 9600, 0), OCEL400_DONE, "PortInitEx");
+  OCEL400_CHECK_EQ(lib::PortInit(1), OCEL400_DONE, "PortInit of the open port");
+  OCEL400_CHECK_EQ(lib::PortInitEx(1, 1, OCEL400_PAL, 9600, 0), OCEL400_DONE, "PortInitEx again");
+  OCEL400_CHECK_EQ(lib::GetShape(), 128, "GetShape after reopening");
+  OCEL400_CHECK_EQ(lib::LastResult(), OCEL400_DONE, "GetShape's result after reopening");
+
+  stop();
+  std::uint16_t result = 0;
+  const auto elapsed = timed([&] { result = lib::SetShape(5); });
+  OCEL400_CHECK_EQ(result, OCEL400_WRITE_FAILED, "SetShape to a vanished camera");
+  OCEL400_CHECK_EQ(elapsed.count() < 1000, true, took("SetShape to a vanished camera", elapsed));
+}
+
+}  // namespace ocel::testing
