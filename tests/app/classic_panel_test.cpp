@@ -58,8 +58,7 @@ class ClassicPanel : public ::testing::Test {
     return cells;
   }
 
-  testing::LoadedDouble double_{OCEL400_DOUBLE_PATH};
-  RecordingDouble& camera = double_.camera();
+  RecordingDouble camera{OCEL400_DOUBLE_PATH};
   std::unique_ptr<platform::LoadedLibrary> library_;
   shell::WaitWindow waitWindow_;
   std::unique_ptr<CameraPanel_1> panel_;

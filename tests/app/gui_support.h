@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -20,16 +21,20 @@ struct ShownMessage {
   bool ownerVisible;  // a visible window owns it
 };
 
-// Records every message box and answers every file dialog "cancelled". In
-// force for its lifetime.
+// Records every message box and answers file dialogs from a queue (an
+// empty queue answers "cancelled"). In force for its lifetime.
 class ScriptedPrompts : public platform::UserPrompts {
  public:
   ScriptedPrompts() { platform::setUserPrompts(this); }
   ~ScriptedPrompts() override { platform::setUserPrompts(nullptr); }
 
   void showMessage(QWidget* owner, const QString& text, const QString& caption) override;
-  std::optional<QString> chooseFile(QWidget*, const platform::FileDialogRequest&) override {
-    return std::nullopt;
+  std::optional<QString> chooseFile(QWidget*, const platform::FileDialogRequest& request) override {
+    fileRequests.push_back(request);
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<QString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
   }
 
   std::vector<QString> texts() const {
@@ -39,6 +44,8 @@ class ScriptedPrompts : public platform::UserPrompts {
   }
 
   std::vector<ShownMessage> messages;
+  std::vector<platform::FileDialogRequest> fileRequests;
+  std::deque<std::optional<QString>> fileAnswers;
 };
 
 // Runs action on the next modal dialog once it is on screen (from the

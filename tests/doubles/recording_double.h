@@ -27,6 +27,8 @@ OCEL_DOUBLE_API void OcelDouble_QueueAnswer(const char* stem, double value);
 // The mask ReadArea(row) answers, rows 0...5 (others are ignored).
 OCEL_DOUBLE_API void OcelDouble_SetArea(int32_t row, int32_t mask);
 OCEL_DOUBLE_API int32_t OcelDouble_CallCount(void);
+// Forgets the calls logged so far; the script stays.
+OCEL_DOUBLE_API void OcelDouble_ClearCalls(void);
 // The text of call number index (from 0), valid until the next call into the
 // double; NULL when there is no such call.
 OCEL_DOUBLE_API const char* OcelDouble_Call(int32_t index);
@@ -69,6 +71,7 @@ class RecordingDouble {
   void setArea(int32_t row, int32_t mask) const { OCEL_DOUBLE_CONTROL(SetArea)(row, mask); }
 
   // Every camera call since the last reset, oldest first.
+  void clearCalls() const { OCEL_DOUBLE_CONTROL(ClearCalls)(); }
   std::vector<std::string> calls() const {
     std::vector<std::string> texts;
     const int32_t count = OCEL_DOUBLE_CONTROL(CallCount)();

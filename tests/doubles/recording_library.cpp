@@ -155,6 +155,7 @@ void OcelDouble_SetArea(int32_t row, int32_t mask) {
 }
 
 int32_t OcelDouble_CallCount(void) { return static_cast<int32_t>(state().calls.size()); }
+void OcelDouble_ClearCalls(void) { state().calls.clear(); }
 
 const char* OcelDouble_Call(int32_t index) {
   const auto& calls = state().calls;

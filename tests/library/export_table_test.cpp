@@ -37,7 +37,7 @@ TEST(ExportTable, ExactlyTheCameraFunctions) {
 
 TEST(ExportTable, RecordingDoublesExportTheLibrarysFunctionsAndTheirControl) {
   std::set<std::string> expected = dynamicSymbols(OCEL400_LIBRARY_PATH);
-  for (const char* control : {"Reset", "SetValue", "QueueAnswer", "SetArea", "CallCount", "Call"})
+  for (const char* control : {"Reset", "SetValue", "QueueAnswer", "SetArea", "CallCount", "Call", "ClearCalls"})
     expected.insert(std::string("T OcelDouble_") + control);
   EXPECT_EQ(dynamicSymbols(OCEL_DOUBLE_PATH), expected);
   expected.erase("T GetShape");
