@@ -32,9 +32,11 @@ class ScriptedPrompts : public platform::UserPrompts {
   std::optional<QString> chooseFile(QWidget*, const platform::FileDialogRequest& request) override {
     fileRequests.push_back(request);
     if (fileAnswers.empty()) return std::nullopt;
-    std::optional<QString> answer = fileAnswers.front();
+    const bool cancelled = !fileAnswers.front().has_value();
+    const QString path = fileAnswers.front().value_or(QString());
     fileAnswers.pop_front();
-    return answer;
+    if (cancelled) return std::nullopt;
+    return path;
   }
 
   std::vector<QString> texts() const {
