@@ -20,9 +20,7 @@ class PanelsNotYetBuilt : public PanelLauncher {
     handover.waitWindow.hide();
     platform::userPrompts().showMessage(
         nullptr,
-        QStringLiteral("Die Kamera antwortet. Das Bedienfeld für %1 ist in dieser Version "
-                       "noch nicht enthalten.")
-            .arg(QString::fromUtf8(model)),
+        QString::fromUtf8(res::kPanelNotAvailable).arg(QString::fromUtf8(model)),
         QString::fromUtf8(res::kProgramTitle));
   }
 };
