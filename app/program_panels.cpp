@@ -18,8 +18,7 @@ void ProgramPanels::runSettingsSheet(const shell::Handover& handover) {
   handover.waitWindow.hide();
   platform::userPrompts().showMessage(
       nullptr,
-      QStringLiteral("Die Kamera antwortet. Das Bedienfeld für Ocel  xxx -1 ist in dieser "
-                     "Version noch nicht enthalten."),
+      QString::fromUtf8(res::kPanelNotAvailable).arg(QStringLiteral("Ocel  xxx -1")),
       QString::fromUtf8(res::kProgramTitle));
 }
 

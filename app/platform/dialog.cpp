@@ -105,14 +105,7 @@ void Dialog::EndDialog(int result) {
 }
 
 void Dialog::createControls() {
-  // Frames first, so that the controls they surround lie above them.
   for (const ControlTemplate& entry : template_.controls) {
-    if (entry.kind != ControlKind::GroupFrame) continue;
-    QWidget* widget = createControl(entry);
-    if (entry.id != kNoId) controls_[entry.id] = widget;
-  }
-  for (const ControlTemplate& entry : template_.controls) {
-    if (entry.kind == ControlKind::GroupFrame) continue;
     QWidget* widget = createControl(entry);
     if (entry.id != kNoId) controls_[entry.id] = widget;
   }
@@ -194,6 +187,7 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
     }
   }
   widget->setGeometry(rect);
+  // A frame lies beneath the controls it surrounds.
   if (entry.kind == ControlKind::GroupFrame) widget->lower();
   return widget;
 }

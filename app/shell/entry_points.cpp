@@ -8,14 +8,6 @@
 
 namespace ocel::shell {
 
-namespace {
-bool failed = false;
-}  // namespace
-
-void markProgramFailed() { failed = true; }
-bool programFailed() { return failed; }
-void resetProgramStatus() { failed = false; }
-
 bool EntryPointBinder::complete(QWidget* owner) const {
   if (missing_.empty()) return true;
   QStringList names;

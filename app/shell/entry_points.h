@@ -27,8 +27,6 @@ class EntryPointBinder {
     if (symbol == nullptr) missing_.push_back(name);
   }
 
-  const std::vector<std::string>& missing() const { return missing_; }
-
   // True when every export was found. Otherwise tells the user which are
   // missing (in a message box owned by owner) and marks the run failed.
   bool complete(QWidget* owner) const;
