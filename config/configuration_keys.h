@@ -61,20 +61,20 @@ inline double decibelsFromHalfSteps(std::int32_t halfSteps) {
         [](const Camera& c, std::int32_t v) { c.SelectArea(v, row); }     \
   }
 
+// Both key sets begin alike: image mode, control source, gain, shutter,
+// white balance and sharpness, with the same defaults and send positions.
+#define OCEL_LEADING_KEYS                                                    \
+  OCEL_PLAIN_KEY("NegPosMode", NegPos, 0, 1), OCEL_PLAIN_KEY("Mode", Mode, 0, 2), \
+      OCEL_PLAIN_KEY("ModeGC", ModeGC, 2, 3), OCEL_GAIN_KEY(6),                   \
+      OCEL_PLAIN_KEY("ModeES", ModeES, 2, 4), OCEL_SHUTTER_KEY(7),                \
+      OCEL_PLAIN_KEY("ModeWB", ModeWB, 2, 5), OCEL_PLAIN_KEY("MWBR", MWBR, 128, 8), \
+      OCEL_PLAIN_KEY("MWBB", MWBB, 128, 9), OCEL_PLAIN_KEY("Shape", Shape, 235, 10)
+
 // The classic panel's keys, in the order a save writes them.
 template <class Camera>
 const std::vector<ConfigurationKey<Camera>>& classicKeys() {
   static const std::vector<ConfigurationKey<Camera>> keys{
-      OCEL_PLAIN_KEY("NegPosMode", NegPos, 0, 1),
-      OCEL_PLAIN_KEY("Mode", Mode, 0, 2),
-      OCEL_PLAIN_KEY("ModeGC", ModeGC, 2, 3),
-      OCEL_GAIN_KEY(6),
-      OCEL_PLAIN_KEY("ModeES", ModeES, 2, 4),
-      OCEL_SHUTTER_KEY(7),
-      OCEL_PLAIN_KEY("ModeWB", ModeWB, 2, 5),
-      OCEL_PLAIN_KEY("MWBR", MWBR, 128, 8),
-      OCEL_PLAIN_KEY("MWBB", MWBB, 128, 9),
-      OCEL_PLAIN_KEY("Shape", Shape, 235, 10),
+      OCEL_LEADING_KEYS,
       OCEL_PLAIN_KEY("AgesRes", AgesRes, 32, 11),
       OCEL_PLAIN_KEY("CGamma", CGamma, 0, 12),
       OCEL_PLAIN_KEY("AEArea", AEArea, 64, 13),
@@ -96,16 +96,7 @@ const std::vector<ConfigurationKey<Camera>>& classicKeys() {
 template <class Camera>
 const std::vector<ConfigurationKey<Camera>>& settingsPageKeys() {
   static const std::vector<ConfigurationKey<Camera>> keys{
-      OCEL_PLAIN_KEY("NegPosMode", NegPos, 0, 1),
-      OCEL_PLAIN_KEY("Mode", Mode, 0, 2),
-      OCEL_PLAIN_KEY("ModeGC", ModeGC, 2, 3),
-      OCEL_GAIN_KEY(6),
-      OCEL_PLAIN_KEY("ModeES", ModeES, 2, 4),
-      OCEL_SHUTTER_KEY(7),
-      OCEL_PLAIN_KEY("ModeWB", ModeWB, 2, 5),
-      OCEL_PLAIN_KEY("MWBR", MWBR, 128, 8),
-      OCEL_PLAIN_KEY("MWBB", MWBB, 128, 9),
-      OCEL_PLAIN_KEY("Shape", Shape, 235, 10),
+      OCEL_LEADING_KEYS,
       OCEL_PLAIN_KEY("AesRes", AesRes, 32, 11),
       OCEL_PLAIN_KEY("AgcRes", AgcRes, 32, 12),
       OCEL_PLAIN_KEY("CGamma", CGamma, 0, 13),
@@ -140,5 +131,6 @@ const std::vector<ConfigurationKey<Camera>>& settingsPageKeys() {
 #undef OCEL_GAIN_KEY
 #undef OCEL_SHUTTER_KEY
 #undef OCEL_AREA_ROW_KEY
+#undef OCEL_LEADING_KEYS
 
 }  // namespace ocel::config
