@@ -59,7 +59,16 @@ void passMouseToDialog(QWidget* widget) {
   widget->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+UserActionObserver& userActionObserver() {
+  static UserActionObserver observer;
+  return observer;
+}
+
 }  // namespace
+
+void setUserActionObserver(UserActionObserver observer) {
+  userActionObserver() = std::move(observer);
+}
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent, Placement placement)
     : QDialog(parent), template_(dialogTemplate) {
@@ -162,7 +171,10 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
         for (const ControlTemplate& c : template_.controls)
           if (c.style & kDefaultButton) buttonClicked(c.id);
       }));
-      connect(box, &QComboBox::activated, this, [this, id] { OnComboSelectionChange(id); });
+      connect(box, &QComboBox::activated, this, [this, id] {
+        OnComboSelectionChange(id);
+        userActionHandled();
+      });
       // The template's height includes the dropped-down list; the closed
       // box is one edit line high.
       rect.setHeight(verticalUnitsToPixels(13));
@@ -174,7 +186,10 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       bar->setRange(0, 100);
       bar->setPageStep(0);
       connect(bar, &ScrollBarControl::scrolled, this,
-              [this, id](int code, int position) { OnHScroll(code, position, id); });
+              [this, id](int code, int position) {
+                OnHScroll(code, position, id);
+                userActionHandled();
+              });
       widget = bar;
       break;
     }
@@ -195,11 +210,16 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
 void Dialog::buttonClicked(int id) {
   if (auto handler = clickHandlers_.find(id); handler != clickHandlers_.end()) {
     handler->second();
+    userActionHandled();
   } else if (id == kIdOk) {
     OnOK();
   } else if (id == kIdCancel) {
     OnCancel();
   }
+}
+
+void Dialog::userActionHandled() {
+  if (const UserActionObserver& observer = userActionObserver()) observer(this);
 }
 
 void Dialog::onClick(int id, std::function<void()> handler) {
@@ -349,7 +369,10 @@ void Dialog::mousePressEvent(QMouseEvent* event) {
 
 void Dialog::mouseReleaseEvent(QMouseEvent* event) {
   QDialog::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton) OnLButtonUp(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) {
+    OnLButtonUp(event->position().toPoint());
+    userActionHandled();
+  }
 }
 
 void Dialog::mouseMoveEvent(QMouseEvent* event) {

@@ -21,6 +21,13 @@ namespace ocel::platform {
 
 class ScrollBarControl;
 
+// Told after any dialog has handled a user action: a click, a scroll
+// notification, a list choice or a left-button release. The program checks
+// there whether the camera took what the action sent.
+using UserActionObserver = std::function<void(QWidget* dialog)>;
+// Puts an observer in force for every dialog (an empty one removes it).
+void setUserActionObserver(UserActionObserver observer);
+
 class Dialog : public QDialog {
   Q_OBJECT
  public:
@@ -98,6 +105,7 @@ class Dialog : public QDialog {
   void createControls();
   QWidget* createControl(const ControlTemplate& control);
   void buttonClicked(int id);
+  void userActionHandled();
   QComboBox* combo(int id) const;
   unsigned templateStyle(int id) const;
   ScrollBarControl* scrollBar(int id) const;

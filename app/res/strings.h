@@ -22,6 +22,10 @@ inline constexpr const char* kPanelNotAvailable =
 inline constexpr const char* kLibraryNotLoaded =
     "Die Bibliothek %1 konnte nicht geladen werden:\r\n%2";
 inline constexpr const char* kExportMissing = "In %1 fehlt die Funktion %2.";
+// Said once when a user action's last exchange with the camera failed, and
+// again only after an exchange has succeeded in between (%1: the port).
+inline constexpr const char* kCameraStoppedAnswering =
+    "Die Kamera an %1 antwortet nicht.\r\nDie Einstellung wurde nicht übernommen.";
 inline constexpr const char* kFileNotWritten =
     "Die Konfiguration konnte nicht vollständig in\r\n%1\r\ngeschrieben werden.";
 

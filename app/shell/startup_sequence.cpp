@@ -5,6 +5,7 @@
 #include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
 #include "res/strings.h"
+#include "panel_support/camera_link_watch.h"
 #include "shell/connection_test.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
@@ -61,9 +62,14 @@ int runStartupSequence(const StartupOptions& options) {
     return kExitFailed;
   }
 
-  const Handover handover{*library, portDialog.standard, *waitWindow};
-  if (model == 1) options.panels->runSettingsSheet(handover);
-  else options.panels->runClassicPanel(handover);
+  {
+    panel_support::CameraLinkWatch linkWatch(*library,
+                                             QStringLiteral("COM%1").arg(portDialog.port));
+    const panel_support::WatchedUserActions watched(linkWatch);
+    const Handover handover{*library, portDialog.standard, *waitWindow};
+    if (model == 1) options.panels->runSettingsSheet(handover);
+    else options.panels->runClassicPanel(handover);
+  }
 
   waitWindow.reset();
   library.reset();

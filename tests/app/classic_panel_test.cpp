@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
+#include "panel_support/camera_link_watch.h"
 #include "panel_support/wait_window.h"
 
 namespace ocel::classic {
@@ -351,6 +352,32 @@ TEST_F(ClassicPanel, ImageModeSaveAndReset) {
   expected.insert(expected.end(), kStartupReads.begin(), kStartupReads.end());
   EXPECT_EQ(calls(), expected);
   EXPECT_EQ(text(ids::kSharpnessLabel), "17");
+}
+
+// A camera that stops answering is told once per run of failed actions;
+// the watch adds no camera call.
+TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
+  open();
+  testing::ScriptedPrompts prompts;
+  panel_support::CameraLinkWatch watch(*library_, QStringLiteral("COM2"));
+  const panel_support::WatchedUserActions watched(watch);
+  const struct {
+    int lastResult;
+    bool told;
+  } actions[] = {{0, false}, {1, true}, {1, false}, {2, false}, {0, false}, {2, true}};
+  for (const auto& action : actions) {
+    camera.setValue("LastResult", action.lastResult);
+    const std::size_t before = prompts.messages.size();
+    click(ids::kSave);
+    EXPECT_EQ(prompts.messages.size() - before, action.told ? 1u : 0u) << action.lastResult;
+  }
+  Calls saves;
+  for (std::size_t i = 0; i < std::size(actions); ++i) saves.insert(saves.end(), {"SetUsflg(1)", "SetUsflg(0)"});
+  EXPECT_EQ(calls(), saves);
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[0].text,
+            "Die Kamera an COM2 antwortet nicht.\r\nDie Einstellung wurde nicht übernommen.");
+  EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
 }
 
 }  // namespace

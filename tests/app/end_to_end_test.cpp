@@ -121,6 +121,12 @@ TEST(EndToEndClassic, SliderMoveAndConfigurationRoundTripReachTheCamera) {
     QTest::mouseClick(panel->control(ids::kConfigLoad), Qt::LeftButton);
     EXPECT_EQ(camera.reg(kSharpness), 100);
     EXPECT_EQ(panel->controlText(ids::kSharpnessLabel), "100");
+
+    // The camera stops acknowledging: the next move is reported.
+    camera.setFault(ocelsim::Fault::NoAck);
+    emit slider->scrolled(platform::kThumbTrack, 120);
+    EXPECT_EQ(prompts.texts().back(),
+              "Die Kamera an COM1 antwortet nicht.\r\nDie Einstellung wurde nicht übernommen.");
     QTest::mouseClick(panel->control(platform::kIdOk), Qt::LeftButton);
   });
 
@@ -128,7 +134,7 @@ TEST(EndToEndClassic, SliderMoveAndConfigurationRoundTripReachTheCamera) {
   StartupOptions startup;
   startup.panels = &panels;
   EXPECT_EQ(runStartupSequence(startup), 0);
-  EXPECT_TRUE(prompts.messages.size() == 2u) << "only Loading DLL and Loading DLL ok";
+  EXPECT_EQ(prompts.messages.size(), 3u) << "Loading DLL, Loading DLL ok, the camera's silence";
 }
 
 }  // namespace

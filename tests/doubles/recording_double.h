@@ -2,7 +2,8 @@
 // every camera call as text ("SetShape(131)", "GetShape()"), stores what
 // setters are given under their stem (the export name without Set/Get:
 // "Shape", "MGC", "MES") and answers getters from queued answers first, then
-// from that table (0 until set).
+// from that table (0 until set). LastResult() is not logged; it answers the
+// value "LastResult".
 #ifndef OCEL_DOUBLE_RECORDING_DOUBLE_H
 #define OCEL_DOUBLE_RECORDING_DOUBLE_H
 

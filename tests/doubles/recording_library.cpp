@@ -105,10 +105,9 @@ uint16_t OCEL400_CALL PortInitEx(int32_t port, int32_t model, int32_t standard, 
   return OCEL400_DONE;
 }
 
-uint16_t OCEL400_CALL LastResult(void) {
-  logCall("LastResult");
-  return OCEL400_DONE;
-}
+// Not a camera call, so not logged: the program asks it after every user
+// action. Tests script it as the value "LastResult" (0, done, until set).
+uint16_t OCEL400_CALL LastResult(void) { return answerFor<uint16_t>("LastResult"); }
 
 #define OCEL_DOUBLE_SETTER(stem)                                                 \
   uint16_t OCEL400_CALL Set##stem(decltype(argumentOf(&::Set##stem)) value) {    \
