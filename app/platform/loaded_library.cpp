@@ -51,7 +51,7 @@ std::unique_ptr<LoadedLibrary> LoadedLibrary::load(const std::string& requestedN
   for (const std::string& file : libraryFileCandidates(requestedName, executableDirectory())) {
 #if defined(_WIN32)
     if (HMODULE handle = LoadLibraryA(file.c_str()))
-      return std::unique_ptr<LoadedLibrary>(new LoadedLibrary(handle, requestedName, file));
+      return std::unique_ptr<LoadedLibrary>(new LoadedLibrary(handle, file));
     error = "Windows error " + std::to_string(GetLastError());
 #else
     // A candidate beside the executable that does not exist is no error
@@ -60,7 +60,7 @@ std::unique_ptr<LoadedLibrary> LoadedLibrary::load(const std::string& requestedN
         file != requestedName)
       continue;
     if (void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL))
-      return std::unique_ptr<LoadedLibrary>(new LoadedLibrary(handle, requestedName, file));
+      return std::unique_ptr<LoadedLibrary>(new LoadedLibrary(handle, file));
     const char* reason = dlerror();
     error = reason ? reason : "unknown error";
 #endif

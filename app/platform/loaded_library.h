@@ -24,15 +24,12 @@ class LoadedLibrary {
 
   // The export of this name, or null.
   void* resolve(const char* exportName) const;
-  const std::string& requestedName() const { return requestedName_; }
   const std::string& fileName() const { return fileName_; }
 
  private:
-  LoadedLibrary(void* handle, std::string requestedName, std::string fileName)
-      : handle_(handle), requestedName_(std::move(requestedName)), fileName_(std::move(fileName)) {}
+  LoadedLibrary(void* handle, std::string fileName) : handle_(handle), fileName_(std::move(fileName)) {}
 
   void* handle_;
-  std::string requestedName_;
   std::string fileName_;
 };
 
