@@ -4,7 +4,6 @@
 namespace ocel::res {
 
 inline constexpr const char* kProgramTitle = "Ocel400main";
-inline constexpr const char* kLibraryFile = "Ocel400.dll";
 inline constexpr const char* kLoadingLibrary = "Loading DLL";
 inline constexpr const char* kLibraryLoaded = "Loading DLL ok";
 inline constexpr const char* kErrorCaption = "Ocel Error!";
