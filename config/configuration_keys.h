@@ -35,12 +35,19 @@ inline double decibelsFromHalfSteps(std::int32_t halfSteps) {
   return static_cast<std::uint32_t>(halfSteps) * 0.5;
 }
 
+// The file's value as a setter's argument: cut to the argument's width (the
+// low 16 or 8 bits), as the library's C interface takes it.
+template <class Result, class Argument>
+Argument asArgumentOf(Result (*)(Argument), std::int32_t value) {
+  return static_cast<Argument>(value);
+}
+
 // A setting saved from its getter's value and loaded through its setter.
-#define OCEL_PLAIN_KEY(name, stem, fallback, position)                       \
-  ConfigurationKey<Camera> {                                                 \
-    name, fallback, position,                                                \
-        [](const Camera& c) -> std::int32_t { return c.Get##stem(); },      \
-        [](const Camera& c, std::int32_t v) { c.Set##stem(v); }             \
+#define OCEL_PLAIN_KEY(name, stem, fallback, position)                                 \
+  ConfigurationKey<Camera> {                                                           \
+    name, fallback, position,                                                          \
+        [](const Camera& c) -> std::int32_t { return c.Get##stem(); },                \
+        [](const Camera& c, std::int32_t v) { c.Set##stem(asArgumentOf(c.Set##stem, v)); } \
   }
 #define OCEL_GAIN_KEY(position)                                                           \
   ConfigurationKey<Camera> {                                                              \
@@ -51,14 +58,14 @@ inline double decibelsFromHalfSteps(std::int32_t halfSteps) {
 #define OCEL_SHUTTER_KEY(position)                                                            \
   ConfigurationKey<Camera> {                                                                  \
     "MES", 0, position, [](const Camera& c) -> std::int32_t { return c.GetMES() & 0xFFFF; }, \
-        [](const Camera& c, std::int32_t v) { c.SetMES(v); }                                 \
+        [](const Camera& c, std::int32_t v) { c.SetMES(asArgumentOf(c.SetMES, v)); }         \
   }
 // A row of the AE area grid, the whole 32-bit mask.
 #define OCEL_AREA_ROW_KEY(name, row, fallback, position)                  \
   ConfigurationKey<Camera> {                                              \
     name, fallback, position,                                             \
         [](const Camera& c) -> std::int32_t { return c.ReadArea(row); },  \
-        [](const Camera& c, std::int32_t v) { c.SelectArea(v, row); }     \
+        [](const Camera& c, std::int32_t v) { c.SelectArea(v, std::uint8_t{row}); } \
   }
 
 // Both key sets begin alike: image mode, control source, gain, shutter,

@@ -56,7 +56,7 @@ std::optional<std::string_view> keyName(std::string_view line) {
 
 // Where a section's lines are: [first, last) after its header.
 struct SectionSpan {
-  std::size_t header, first, last;
+  std::size_t first, last;
 };
 
 std::optional<SectionSpan> findSection(const std::vector<std::string_view>& lines,
@@ -66,7 +66,7 @@ std::optional<SectionSpan> findSection(const std::vector<std::string_view>& line
     if (!name || !sameName(*name, section)) continue;
     std::size_t end = i + 1;
     while (end < lines.size() && !sectionName(lines[end])) ++end;
-    return SectionSpan{i, i + 1, end};
+    return SectionSpan{i + 1, end};
   }
   return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "shell/port_dialog.h"
 
+#include <cerrno>
+
 #include "res/dialog_templates.h"
 #include "res/port_dialog_ids.h"
 #include "res/strings.h"
@@ -106,7 +108,8 @@ void PortDialog::showPort() {
 
 void PortDialog::OnOK() {
   EndDialog(platform::kIdOk);
-  entries_.PortInitEx(port, model, standard, baudRate, parity);
+  if (entries_.PortInitEx(port, model, standard, baudRate, parity) == OCEL400_PORT_NOT_OPENED)
+    openError = errno;
 }
 
 void PortDialog::OnCancel() {

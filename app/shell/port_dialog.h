@@ -22,6 +22,8 @@ class PortDialog : public platform::Dialog {
   int baudRate = 9600;
   int parity = 0;
   int cancelled = 0;
+  // errno as PortInitEx left it when it could not open the port, else 0.
+  int openError = 0;
 
  protected:
   bool OnInitDialog() override;

@@ -1,12 +1,15 @@
 #include "shell/startup_sequence.h"
 
 #include <memory>
+#include <string>
 
+#include "Ocel400_ports.h"
 #include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
 #include "res/strings.h"
 #include "panel_support/camera_link_watch.h"
 #include "shell/connection_test.h"
+#include "shell/open_failure_text.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "panel_support/program_status.h"
@@ -56,7 +59,13 @@ int runStartupSequence(const StartupOptions& options) {
   const int model = portDialog.model;
 
   if (!runConnectionTest(entries)) {
-    tell(waitWindow.get(), res::kNoConnection, res::kErrorCaption);
+    // A port that could not be opened is named, with the cause, below the text.
+    std::string text = res::kNoConnection;
+    if (portDialog.openError != 0) {
+      const std::string device = ocel400::devicePathForPort("COM" + std::to_string(portDialog.port));
+      text += "\r\n" + openFailureLine(portDialog.openError, portDialog.port, device);
+    }
+    tell(waitWindow.get(), text.c_str(), res::kErrorCaption);
     library.reset();
     waitWindow.reset();
     return kExitFailed;

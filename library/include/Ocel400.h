@@ -19,6 +19,9 @@
  *
  * On Windows every export uses the standard calling convention (__stdcall)
  * and is exported under its undecorated name.
+ *
+ * Ocel400_settings.h lists the 44 settings as data, for programs that treat
+ * them alike; Ocel400_ports.h tells C++ programs which device a COM port is.
  */
 #ifndef OCEL400_H
 #define OCEL400_H
@@ -42,7 +45,7 @@
 #define OCEL400_NOT_ACKNOWLEDGED 1  /* no accepted reply in 20 attempts               */
 #define OCEL400_WRITE_FAILED 2      /* the frame could not be written to the port     */
 #define OCEL400_BAD_PORT_NUMBER 3   /* port number outside 1...8; nothing changed     */
-#define OCEL400_PORT_NOT_OPENED 4   /* the port could not be opened (missing, in use) */
+#define OCEL400_PORT_NOT_OPENED 4   /* the port could not be opened; errno says why   */
 #define OCEL400_BAD_ARGUMENT 5      /* the argument cannot be encoded; nothing sent   */
 
 /* Camera models and video standards as PortInitEx takes them. */
@@ -59,7 +62,16 @@ extern "C" {
 
 /* Opens COM<port> (1...8) with the line parameters of the last PortInitEx.
  * On Linux COMn is the device named by $OCEL400_COMn, else /dev/ttyS<n-1>.
- * A port opened before is closed first. */
+ * A port opened before is closed first.
+ *
+ * When the port cannot be opened (result 4), the cause is left where the
+ * platform keeps it. On Linux errno holds it: ENOENT no such device, EACCES
+ * no permission (the user is not in the dialout group), EBUSY in use by
+ * another program, ENOTTY not a serial port, or whatever else open(2) or
+ * the terminal set-up reported. On Windows GetLastError() holds the error
+ * of the call that failed: ERROR_FILE_NOT_FOUND no such port,
+ * ERROR_ACCESS_DENIED in use by another program, and so on. After any other
+ * result neither says anything about the port. */
 OCEL400_API uint16_t OCEL400_CALL PortInit(int32_t port);
 
 /* Stores model (0, 1), standard (0 PAL, 1 NTSC), baud (2400, 4800, 9600) and

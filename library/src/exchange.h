@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "Ocel400.h"
 #include "frame.h"
 #include "serial/serial_line.h"
 
@@ -10,16 +11,6 @@ namespace ocel {
 
 inline constexpr int kAttempts = 20;
 inline constexpr std::chrono::milliseconds kPauseAfterExchange{30};
-
-// Result codes, as the public header documents them.
-enum ResultCode : std::uint16_t {
-  kDone = 0,
-  kNotAcknowledged = 1,
-  kWriteFailed = 2,
-  kBadPortNumber = 3,
-  kPortNotOpened = 4,
-  kBadArgument = 5,
-};
 
 // Write exchange: up to 20 attempts of RTS up, frame out, RTS down, 14-byte
 // reply in; accepted when byte 6 is 'C' and byte 13 CR. Then a 30 ms pause.

@@ -1,59 +1,29 @@
-// The 44 getter exports and ReadArea.
+// The 44 getter exports, one per setting of Ocel400_settings.h, and
+// ReadArea. A getter's type differing from its declaration in Ocel400.h
+// fails the build, and so does a setting Ocel400.h does not declare.
 #include "Ocel400.h"
+#include "Ocel400_settings.h"
 #include "reading.h"
 
-using ocel::Setting;
+// What a getter makes of the register's value, by the kind of its setting.
+#define OCEL_READ_RANGED(stem) ocel::readPlainSetting(ocel::Setting::stem)
+#define OCEL_READ_USER_FLAG(stem) ocel::readPlainSetting(ocel::Setting::stem)
+#define OCEL_READ_GAIN(stem) ocel::readGain()
+#define OCEL_READ_SHUTTER(stem) ocel::readShutter()
 
-#define OCEL400_PLAIN_GETTER(Stem, Entry) \
-  OCEL400_API uint8_t OCEL400_CALL Get##Stem(void) { return ocel::readPlainSetting(Setting::Entry); }
+#define OCEL_GETTER_EXPORT(stem, argument, result, kind, models) \
+  OCEL400_API result OCEL400_CALL Get##stem(void) { return OCEL_READ_##kind(stem); }
+
+namespace ocel::declared {
+#define OCEL_DECLARED(stem, ...) using ::Get##stem;
+OCEL400_SETTINGS(OCEL_DECLARED)
+#undef OCEL_DECLARED
+}  // namespace ocel::declared
 
 extern "C" {
 
-OCEL400_PLAIN_GETTER(Mode, Mode)
-OCEL400_PLAIN_GETTER(ModeGC, ModeGC)
-OCEL400_PLAIN_GETTER(ModeES, ModeES)
-OCEL400_PLAIN_GETTER(ModeWB, ModeWB)
-OCEL400_PLAIN_GETTER(ModeZM, ModeZM)
-OCEL400_PLAIN_GETTER(MWBR, MWBR)
-OCEL400_PLAIN_GETTER(MWBB, MWBB)
-OCEL400_PLAIN_GETTER(AEOff, AEOff)
-OCEL400_PLAIN_GETTER(AEArea, AEArea)
-OCEL400_PLAIN_GETTER(AgesRes, AgesRes)
-OCEL400_PLAIN_GETTER(AgcRes, AgesRes)  // one register for both speeds
-OCEL400_PLAIN_GETTER(AesRes, AesRes)
-OCEL400_PLAIN_GETTER(Shape, Shape)
-OCEL400_PLAIN_GETTER(YGamma, YGamma)
-OCEL400_PLAIN_GETTER(CGamma, CGamma)
-OCEL400_PLAIN_GETTER(NegPos, NegPos)
-OCEL400_PLAIN_GETTER(Phase, Phase)
-OCEL400_PLAIN_GETTER(ATWRes, ATWRes)
-OCEL400_PLAIN_GETTER(AEMode, AEMode)
-OCEL400_PLAIN_GETTER(Usflg, Usflg)
-OCEL400_PLAIN_GETTER(DZoom, DZoom)
-OCEL400_PLAIN_GETTER(AELevel, AELevel)
-OCEL400_PLAIN_GETTER(EZPane, EZPane)
-OCEL400_PLAIN_GETTER(EZTilt, EZTilt)
-OCEL400_PLAIN_GETTER(EZDemo, EZDemo)
-OCEL400_PLAIN_GETTER(DigAgc, DigAgc)
-OCEL400_PLAIN_GETTER(EZSWBtn, EZSWBtn)
-OCEL400_PLAIN_GETTER(ESMin, ESMin)
-OCEL400_PLAIN_GETTER(ESMax, ESMax)
-OCEL400_PLAIN_GETTER(MaxGain, MaxGain)
-OCEL400_PLAIN_GETTER(MinGain, MinGain)
-OCEL400_PLAIN_GETTER(EZMinn, EZMinn)
-OCEL400_PLAIN_GETTER(Rate0, Rate0)
-OCEL400_PLAIN_GETTER(Rate1, Rate1)
-OCEL400_PLAIN_GETTER(Rate2, Rate2)
-OCEL400_PLAIN_GETTER(Rate3, Rate3)
-OCEL400_PLAIN_GETTER(Rate4, Rate4)
-OCEL400_PLAIN_GETTER(Rate5, Rate5)
-OCEL400_PLAIN_GETTER(RateP, RateP)
-OCEL400_PLAIN_GETTER(DioSel, DioSel)
-OCEL400_PLAIN_GETTER(ReBps, ReBps)
-OCEL400_PLAIN_GETTER(RePrt, RePrt)
+OCEL400_SETTINGS(OCEL_GETTER_EXPORT)
 
-OCEL400_API double OCEL400_CALL GetMGC(void) { return ocel::readGain(); }
-OCEL400_API uint16_t OCEL400_CALL GetMES(void) { return ocel::readShutter(); }
 OCEL400_API int32_t OCEL400_CALL ReadArea(int32_t row) { return ocel::readAreaRow(row); }
 
 }  // extern "C"

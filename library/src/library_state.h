@@ -26,6 +26,11 @@ struct LibraryState {
 
 LibraryState& libraryState();
 
+// What PortInitEx does before it opens the port: stores the camera's model,
+// standard and line settings and fills the register map and shutter codes.
+void storeCameraSetup(std::int32_t model, std::int32_t standard, std::int32_t baud,
+                      std::int32_t parity);
+
 // Keeps code as the most recent result and returns it.
 std::uint16_t recordResult(std::uint16_t code);
 

@@ -2,7 +2,6 @@
 #include <cstdio>
 
 #include "Ocel400.h"
-#include "exchange.h"
 #include "library_state.h"
 
 namespace ocel {
@@ -18,27 +17,14 @@ void storePortName(std::int32_t port) {
 }
 
 // Closes the handle being replaced first: a port admits one open handle, and
-// the library must not lock itself out of its own port.
+// the library must not lock itself out of its own port. A failed open leaves
+// its cause in errno (GetLastError() on Windows) for the caller: nothing
+// after it on the way out may touch either.
 std::uint16_t reopenLine() {
   LibraryState& st = libraryState();
   st.line.reset();
   st.line = serial::openSerialLine(st.portName.data(), {st.baud, st.parity});
-  return st.line ? kDone : kPortNotOpened;
-}
-
-void storeCameraSetup(std::int32_t model, std::int32_t standard, std::int32_t baud,
-                      std::int32_t parity) {
-  LibraryState& st = libraryState();
-  st.model = model;
-  st.standard = standard;
-  st.baud = baud;
-  st.parity = parity;
-  fillRegisterMap(st.registers, model);
-  if (model == 0) {  // model 0 always talks at 9600 baud without parity
-    st.baud = 9600;
-    st.parity = 0;
-  }
-  fillShutterCodes(st.shutterCodes, standard);
+  return st.line ? OCEL400_DONE : OCEL400_PORT_NOT_OPENED;
 }
 
 }  // namespace
@@ -49,14 +35,14 @@ using namespace ocel;
 extern "C" {
 
 OCEL400_API uint16_t OCEL400_CALL PortInit(int32_t port) {
-  if (!isPortNumber(port)) return recordResult(kBadPortNumber);
+  if (!isPortNumber(port)) return recordResult(OCEL400_BAD_PORT_NUMBER);
   storePortName(port);
   return recordResult(reopenLine());
 }
 
 OCEL400_API uint16_t OCEL400_CALL PortInitEx(int32_t port, int32_t model, int32_t standard,
                                              int32_t baud, int32_t parity) {
-  if (!isPortNumber(port)) return recordResult(kBadPortNumber);
+  if (!isPortNumber(port)) return recordResult(OCEL400_BAD_PORT_NUMBER);
   storePortName(port);
   storeCameraSetup(model, standard, baud, parity);
   return recordResult(reopenLine());

@@ -15,14 +15,14 @@ std::int32_t readRegisterValue(int reg) {
   return value;
 }
 
-std::int32_t readSettingValue(Setting entry) {
-  return readRegisterValue(registerOf(libraryState().registers, entry));
+std::int32_t readSettingValue(Setting setting) {
+  return readRegisterValue(registerOf(libraryState().registers, setting));
 }
 
 }  // namespace
 
-std::uint8_t readPlainSetting(Setting entry) {
-  return static_cast<std::uint8_t>(readSettingValue(entry) & 0xFF);
+std::uint8_t readPlainSetting(Setting setting) {
+  return static_cast<std::uint8_t>(readSettingValue(setting) & 0xFF);
 }
 
 double readGain() {
@@ -37,7 +37,7 @@ std::uint16_t readShutter() {
 
 std::int32_t readAreaRow(std::int32_t row) {
   if (row < 0 || row > kLastAreaRow) {
-    recordResult(kBadArgument);
+    recordResult(OCEL400_BAD_ARGUMENT);
     return 0;
   }
   return mirrorAreaRow(readRegisterValue(kAreaRowBaseRegister + row));

@@ -8,7 +8,7 @@
 
 namespace ocel {
 
-std::uint8_t readPlainSetting(Setting entry);
+std::uint8_t readPlainSetting(Setting setting);
 double readGain();
 std::uint16_t readShutter();
 std::int32_t readAreaRow(std::int32_t row);

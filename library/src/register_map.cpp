@@ -2,51 +2,88 @@
 
 namespace ocel {
 
-const std::array<RegisterMapRow, kSettingCount> kRegisterMapRows{{
-    {Setting::Mode, "Mode", 0, 0},
-    {Setting::ModeGC, "ModeGC", 1, 1},
-    {Setting::ModeES, "ModeES", 2, 2},
-    {Setting::ModeWB, "ModeWB", 3, 3},
-    {Setting::ModeZM, "ModeZM", kAbsentOnModel0, 5},
-    {Setting::MGC, "MGC", 7, 7},
-    {Setting::MES, "MES", 8, 8},
-    {Setting::MWBR, "MWBR", 9, 9},
-    {Setting::MWBB, "MWBB", 10, 10},
-    {Setting::AEOff, "AEOff", 14, 22},
-    {Setting::AEArea, "AEArea", 15, kUnassigned},
-    {Setting::AgesRes, "AgesRes", 16, 28},
-    {Setting::AesRes, "AesRes", 16, 29},
-    {Setting::Shape, "Shape", 17, 14},
-    {Setting::YGamma, "YGamma", 18, 15},
-    {Setting::CGamma, "CGamma", 19, 16},
-    {Setting::NegPos, "NegPos", 20, 20},
-    {Setting::Phase, "Phase", 21, 26},
-    {Setting::ATWRes, "ATWRes", 23, 30},
-    {Setting::AEMode, "AEMode", 24, 21},
-    {Setting::Usflg, "Usflg", 31, 127},
-    {Setting::DZoom, "DZoom", kAbsentOnModel0, 17},
-    {Setting::AELevel, "AELevel", kAbsentOnModel0, 22},
-    {Setting::EZPane, "EZPane", kAbsentOnModel0, 23},
-    {Setting::EZTilt, "EZTilt", kAbsentOnModel0, 24},
-    {Setting::EZDemo, "EZDemo", kAbsentOnModel0, 25},
-    {Setting::DigAgc, "DigAgc", kAbsentOnModel0, 27},
-    {Setting::EZSWBtn, "EZSWBtn", kAbsentOnModel0, 33},
-    {Setting::ESMin, "ESMin", kAbsentOnModel0, 35},
-    {Setting::ESMax, "ESMax", kAbsentOnModel0, 36},
-    {Setting::MaxGain, "MaxGain", kAbsentOnModel0, 37},
-    {Setting::MinGain, "MinGain", kAbsentOnModel0, 38},
-    {Setting::EZMinn, "EZMinn", kAbsentOnModel0, 43},
-    {Setting::Rate0, "Rate0", kAbsentOnModel0, 55},
-    {Setting::Rate1, "Rate1", kAbsentOnModel0, 56},
-    {Setting::Rate2, "Rate2", kAbsentOnModel0, 57},
-    {Setting::Rate3, "Rate3", kAbsentOnModel0, 58},
-    {Setting::Rate4, "Rate4", kAbsentOnModel0, 59},
-    {Setting::Rate5, "Rate5", kAbsentOnModel0, 60},
-    {Setting::RateP, "RateP", kAbsentOnModel0, 61},
-    {Setting::DioSel, "DioSel", kAbsentOnModel0, 101},
-    {Setting::ReBps, "ReBps", kAbsentOnModel0, 125},
-    {Setting::RePrt, "RePrt", kAbsentOnModel0, 126},
-}};
+namespace {
+
+struct RegisterMapRow {
+  Setting setting;
+  std::int32_t model0;
+  std::int32_t model1;
+};
+
+using S = Setting;
+
+// One row per map entry, keyed by setting; AgcRes has no entry.
+constexpr RegisterMapRow kRegisterMapRows[] = {
+    {S::Mode, 0, 0},
+    {S::ModeGC, 1, 1},
+    {S::ModeES, 2, 2},
+    {S::ModeWB, 3, 3},
+    {S::ModeZM, kAbsentOnModel0, 5},
+    {S::MGC, 7, 7},
+    {S::MES, 8, 8},
+    {S::MWBR, 9, 9},
+    {S::MWBB, 10, 10},
+    {S::AEOff, 14, 22},
+    {S::AEArea, 15, kUnassigned},
+    {S::AgesRes, 16, 28},
+    {S::AesRes, 16, 29},
+    {S::Shape, 17, 14},
+    {S::YGamma, 18, 15},
+    {S::CGamma, 19, 16},
+    {S::NegPos, 20, 20},
+    {S::Phase, 21, 26},
+    {S::ATWRes, 23, 30},
+    {S::AEMode, 24, 21},
+    {S::Usflg, 31, 127},
+    {S::DZoom, kAbsentOnModel0, 17},
+    {S::AELevel, kAbsentOnModel0, 22},
+    {S::EZPane, kAbsentOnModel0, 23},
+    {S::EZTilt, kAbsentOnModel0, 24},
+    {S::EZDemo, kAbsentOnModel0, 25},
+    {S::DigAgc, kAbsentOnModel0, 27},
+    {S::EZSWBtn, kAbsentOnModel0, 33},
+    {S::ESMin, kAbsentOnModel0, 35},
+    {S::ESMax, kAbsentOnModel0, 36},
+    {S::MaxGain, kAbsentOnModel0, 37},
+    {S::MinGain, kAbsentOnModel0, 38},
+    {S::EZMinn, kAbsentOnModel0, 43},
+    {S::Rate0, kAbsentOnModel0, 55},
+    {S::Rate1, kAbsentOnModel0, 56},
+    {S::Rate2, kAbsentOnModel0, 57},
+    {S::Rate3, kAbsentOnModel0, 58},
+    {S::Rate4, kAbsentOnModel0, 59},
+    {S::Rate5, kAbsentOnModel0, 60},
+    {S::RateP, kAbsentOnModel0, 61},
+    {S::DioSel, kAbsentOnModel0, 101},
+    {S::ReBps, kAbsentOnModel0, 125},
+    {S::RePrt, kAbsentOnModel0, 126},
+};
+
+// Every setting but AgcRes has exactly one row, and a setting has a
+// register on a model exactly when Ocel400_settings.h says the model has it.
+enum class Models { BOTH_MODELS, MODEL_1_ONLY, MODEL_0_ONLY };
+#define OCEL_MODELS_OF(stem, argument, result, kind, models) Models::models,
+constexpr Models kModelsOf[] = {OCEL400_SETTINGS(OCEL_MODELS_OF)};
+#undef OCEL_MODELS_OF
+
+constexpr bool mapMatchesTheList() {
+  int rowsOf[kSettingCount] = {};
+  for (const RegisterMapRow& row : kRegisterMapRows) {
+    const int i = static_cast<int>(row.setting);
+    ++rowsOf[i];
+    const bool onModel0 = row.model0 != kAbsentOnModel0;
+    const bool onModel1 = row.model1 != kUnassigned;
+    const Models models = kModelsOf[i];
+    if (onModel0 != (models != Models::MODEL_1_ONLY)) return false;
+    if (onModel1 != (models != Models::MODEL_0_ONLY)) return false;
+  }
+  for (int i = 0; i < kSettingCount; ++i)
+    if (rowsOf[i] != (mapEntryOf(Setting(i)) == Setting(i) ? 1 : 0)) return false;
+  return true;
+}
+static_assert(mapMatchesTheList());
+
+}  // namespace
 
 const std::array<ShutterCodeRow, kShutterSpeedCount> kShutterCodeRows{{
     {50, 1, 1},       {60, 7, 1},       {100, 29, 21},    {120, 36, 28},

@@ -4,21 +4,25 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
+
+#include "Ocel400_settings.h"
 
 namespace ocel {
 
-// One entry per setting of the register map, named by its export stem.
-// AgcRes has no entry of its own: SetAgcRes/GetAgcRes use AgesRes.
+// The settings by export stem, in the order of Ocel400_settings.h.
 enum class Setting : int {
-  Mode, ModeGC, ModeES, ModeWB, ModeZM, MGC, MES, MWBR, MWBB, AEOff, AEArea,
-  AgesRes, AesRes, Shape, YGamma, CGamma, NegPos, Phase, ATWRes, AEMode, Usflg,
-  DZoom, AELevel, EZPane, EZTilt, EZDemo, DigAgc, EZSWBtn, ESMin, ESMax, MaxGain,
-  MinGain, EZMinn, Rate0, Rate1, Rate2, Rate3, Rate4, Rate5, RateP, DioSel, ReBps,
-  RePrt,
+#define OCEL_SETTING_ENUMERATOR(stem, ...) stem,
+  OCEL400_SETTINGS(OCEL_SETTING_ENUMERATOR)
+#undef OCEL_SETTING_ENUMERATOR
   Count
 };
 inline constexpr int kSettingCount = static_cast<int>(Setting::Count);
+
+// The register map entry a setting's setter and getter use: its own, but
+// AgcRes, which has none and uses AgesRes's.
+constexpr Setting mapEntryOf(Setting setting) {
+  return setting == Setting::AgcRes ? Setting::AgesRes : setting;
+}
 
 // Model 0 marks the settings it lacks with register 255; the marker is not
 // special to the library, which would address register 255 like any other.
@@ -26,23 +30,14 @@ inline constexpr std::int32_t kAbsentOnModel0 = 255;
 // Model 1 assigns no register to AEArea; its entry keeps what it held.
 inline constexpr std::int32_t kUnassigned = -1;
 
-struct RegisterMapRow {
-  Setting setting;
-  std::string_view stem;
-  std::int32_t model0;
-  std::int32_t model1;
-};
-
-// The map in table order, one row per setting.
-extern const std::array<RegisterMapRow, kSettingCount> kRegisterMapRows;
-
+// One slot per setting; AgcRes's stays unused.
 using RegisterMap = std::array<std::int32_t, kSettingCount>;
 
 // Fills the map for model 0 or 1; any other model leaves it as it was.
 void fillRegisterMap(RegisterMap& map, std::int32_t model);
 
 inline std::int32_t registerOf(const RegisterMap& map, Setting setting) {
-  return map[static_cast<int>(setting)];
+  return map[static_cast<int>(mapEntryOf(setting))];
 }
 
 // The twenty fixed shutter speeds (x of 1/x second) and their codes.

@@ -1,63 +1,31 @@
-// The 44 setter exports and SelectArea.
+// The 44 setter exports, one per setting of Ocel400_settings.h, and
+// SelectArea. A setter's type differing from its declaration in Ocel400.h
+// fails the build, and so does a setting Ocel400.h does not declare.
 #include "Ocel400.h"
+#include "Ocel400_settings.h"
 #include "setting_commands.h"
 
-using ocel::PlainSetter;
+// What a setter does with its argument, by the kind of its setting.
+#define OCEL_WRITE_RANGED(stem, value) ocel::writePlainSetting(ocel::Setting::stem, value)
+#define OCEL_WRITE_USER_FLAG(stem, value) ocel::writeUserFlag(value)
+#define OCEL_WRITE_GAIN(stem, value) ocel::writeGain(value)
+#define OCEL_WRITE_SHUTTER(stem, value) ocel::writeShutter(value)
 
-#define OCEL400_PLAIN_SETTER(Stem, Type)                             \
-  OCEL400_API uint16_t OCEL400_CALL Set##Stem(Type value) {         \
-    return ocel::writePlainSetting(PlainSetter::Stem, value);       \
+#define OCEL_SETTER_EXPORT(stem, argument, result, kind, models)  \
+  OCEL400_API uint16_t OCEL400_CALL Set##stem(argument value) {    \
+    return OCEL_WRITE_##kind(stem, value);                         \
   }
+
+namespace ocel::declared {
+#define OCEL_DECLARED(stem, ...) using ::Set##stem;
+OCEL400_SETTINGS(OCEL_DECLARED)
+#undef OCEL_DECLARED
+}  // namespace ocel::declared
 
 extern "C" {
 
-OCEL400_PLAIN_SETTER(Mode, int32_t)
-OCEL400_PLAIN_SETTER(ModeZM, uint16_t)
-OCEL400_PLAIN_SETTER(NegPos, int32_t)
-OCEL400_PLAIN_SETTER(ModeWB, uint16_t)
-OCEL400_PLAIN_SETTER(ModeES, uint16_t)
-OCEL400_PLAIN_SETTER(ModeGC, uint16_t)
-OCEL400_PLAIN_SETTER(AEMode, uint8_t)
-OCEL400_PLAIN_SETTER(AEOff, uint16_t)
-OCEL400_PLAIN_SETTER(AEArea, uint16_t)
-OCEL400_PLAIN_SETTER(AgesRes, uint16_t)
-OCEL400_PLAIN_SETTER(AgcRes, uint16_t)
-OCEL400_PLAIN_SETTER(AesRes, uint16_t)
-OCEL400_PLAIN_SETTER(ATWRes, uint16_t)
-OCEL400_PLAIN_SETTER(Shape, uint16_t)
-OCEL400_PLAIN_SETTER(YGamma, uint16_t)
-OCEL400_PLAIN_SETTER(CGamma, uint16_t)
-OCEL400_PLAIN_SETTER(Phase, uint16_t)
-OCEL400_PLAIN_SETTER(MWBR, uint16_t)
-OCEL400_PLAIN_SETTER(MWBB, uint16_t)
-OCEL400_PLAIN_SETTER(ESMin, uint16_t)
-OCEL400_PLAIN_SETTER(ESMax, uint16_t)
-OCEL400_PLAIN_SETTER(MinGain, uint16_t)
-OCEL400_PLAIN_SETTER(MaxGain, uint16_t)
-OCEL400_PLAIN_SETTER(AELevel, uint16_t)
-OCEL400_PLAIN_SETTER(DigAgc, uint16_t)
-OCEL400_PLAIN_SETTER(DZoom, uint16_t)
-OCEL400_PLAIN_SETTER(EZMinn, uint16_t)
-OCEL400_PLAIN_SETTER(EZPane, uint16_t)
-OCEL400_PLAIN_SETTER(EZTilt, uint16_t)
-OCEL400_PLAIN_SETTER(EZSWBtn, uint16_t)
-OCEL400_PLAIN_SETTER(EZDemo, uint16_t)
-OCEL400_PLAIN_SETTER(Rate0, uint16_t)
-OCEL400_PLAIN_SETTER(Rate1, uint16_t)
-OCEL400_PLAIN_SETTER(Rate2, uint16_t)
-OCEL400_PLAIN_SETTER(Rate3, uint16_t)
-OCEL400_PLAIN_SETTER(Rate4, uint16_t)
-OCEL400_PLAIN_SETTER(Rate5, uint16_t)
-OCEL400_PLAIN_SETTER(RateP, uint16_t)
-OCEL400_PLAIN_SETTER(DioSel, uint16_t)
-OCEL400_PLAIN_SETTER(ReBps, uint16_t)
-OCEL400_PLAIN_SETTER(RePrt, uint16_t)
+OCEL400_SETTINGS(OCEL_SETTER_EXPORT)
 
-OCEL400_API uint16_t OCEL400_CALL SetUsflg(uint16_t value) { return ocel::writeUserFlag(value); }
-OCEL400_API uint16_t OCEL400_CALL SetMGC(double decibel) { return ocel::writeGain(decibel); }
-OCEL400_API uint16_t OCEL400_CALL SetMES(uint16_t denominator) {
-  return ocel::writeShutter(denominator);
-}
 OCEL400_API uint16_t OCEL400_CALL SelectArea(int32_t mask, uint8_t row) {
   return ocel::writeAreaRow(mask, row);
 }

@@ -1,6 +1,7 @@
 #include "setter_rules.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace ocel {
 
@@ -21,8 +22,8 @@ constexpr SetterRule oneOf(Setting s, std::array<int, 4> values, int substitute)
 
 using S = Setting;
 
-// In PlainSetter order.
-constexpr std::array<SetterRule, static_cast<int>(PlainSetter::Count)> kRules{{
+// Keyed by setting, in any order.
+constexpr SetterRule kRules[] = {
     digit(S::Mode, 0, 0, 1),            // 0 camera control, anything else remote
     digit(S::ModeZM, 0, 0, 1),
     digit(S::NegPos, 0, 3, 0),
@@ -33,7 +34,7 @@ constexpr std::array<SetterRule, static_cast<int>(PlainSetter::Count)> kRules{{
     range(S::AEOff, 0, 255, 128),
     range(S::AEArea, 0, 255, 51),
     range(S::AgesRes, 0, 255, 32),
-    range(S::AgesRes, 1, 10, 1),        // AgcRes shares the AgesRes register
+    range(S::AgcRes, 1, 10, 1),
     range(S::AesRes, 1, 10, 1),
     range(S::ATWRes, 0, 255, 0),
     range(S::Shape, 0, 255, 235),
@@ -64,11 +65,38 @@ constexpr std::array<SetterRule, static_cast<int>(PlainSetter::Count)> kRules{{
     oneOf(S::DioSel, {10, 32, -1, -1}, 10),
     oneOf(S::ReBps, {96, 48, 24, -1}, 96),
     oneOf(S::RePrt, {0, 1, 2, -1}, 0),
-}};
+};
+
+// Where each setting's rule is in kRules; -1 for none.
+constexpr std::array<int, kSettingCount> ruleIndexBySetting() {
+  std::array<int, kSettingCount> index{};
+  index.fill(-1);
+  for (int i = 0; i < static_cast<int>(std::size(kRules)); ++i)
+    index[static_cast<int>(kRules[i].setting)] = i;
+  return index;
+}
+constexpr auto kRuleIndex = ruleIndexBySetting();
+
+enum class Kind { RANGED, USER_FLAG, GAIN, SHUTTER };
+#define OCEL_KIND_OF(stem, argument, result, kind, models) Kind::kind,
+constexpr Kind kKindOf[] = {OCEL400_SETTINGS(OCEL_KIND_OF)};
+#undef OCEL_KIND_OF
+
+// One rule for each RANGED setting, none for the others.
+constexpr bool oneRulePerRangedSetting() {
+  int rulesOf[kSettingCount] = {};
+  for (const SetterRule& rule : kRules) ++rulesOf[static_cast<int>(rule.setting)];
+  for (int i = 0; i < kSettingCount; ++i)
+    if (rulesOf[i] != (kKindOf[i] == Kind::RANGED ? 1 : 0)) return false;
+  return true;
+}
+static_assert(oneRulePerRangedSetting());
 
 }  // namespace
 
-const SetterRule& setterRule(PlainSetter setter) { return kRules[static_cast<int>(setter)]; }
+const SetterRule& setterRule(Setting setting) {
+  return kRules[kRuleIndex[static_cast<int>(setting)]];
+}
 
 int acceptedValue(const SetterRule& rule, std::int64_t v) {
   const bool accepted =

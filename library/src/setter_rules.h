@@ -1,5 +1,6 @@
-// The range rule of every plain setter: which values it accepts and the
-// fixed substitute it sends for any other. Values are never refused.
+// The range rule of every setter that Ocel400_settings.h marks RANGED: which
+// values it accepts and the fixed substitute it sends for any other. Values
+// are never refused.
 #pragma once
 
 #include <array>
@@ -16,7 +17,7 @@ enum class ValueField { OneDigit, ThreeDigits };
 enum class Accept { Range, OneOf };
 
 struct SetterRule {
-  Setting entry;  // register map entry the setter writes
+  Setting setting;
   ValueField field;
   Accept accept;
   int low, high;               // Accept::Range, inclusive
@@ -24,18 +25,9 @@ struct SetterRule {
   int substitute;
 };
 
-// The setters that follow a plain rule; SetUsflg, SetMGC, SetMES and
-// SelectArea have rules of their own.
-enum class PlainSetter : int {
-  Mode, ModeZM, NegPos, ModeWB, ModeES, ModeGC, AEMode,
-  AEOff, AEArea, AgesRes, AgcRes, AesRes, ATWRes, Shape, YGamma, CGamma, Phase,
-  MWBR, MWBB, ESMin, ESMax, MinGain, MaxGain, AELevel, DigAgc, DZoom, EZMinn,
-  EZPane, EZTilt, EZSWBtn, EZDemo, Rate0, Rate1, Rate2, Rate3, Rate4, Rate5,
-  RateP, DioSel, ReBps, RePrt,
-  Count
-};
-
-const SetterRule& setterRule(PlainSetter setter);
+// The rule of a RANGED setting (the rules are keyed by setting, and the
+// build fails unless each RANGED setting has exactly one).
+const SetterRule& setterRule(Setting setting);
 
 // The value a setter sends for the argument v.
 int acceptedValue(const SetterRule& rule, std::int64_t v);

@@ -9,9 +9,9 @@ namespace ocel {
 
 namespace {
 
-Frame settingFrame(Setting entry) {
+Frame settingFrame(Setting setting) {
   Frame frame = blankFrame(kWriteLetter);
-  PutRegister(registerOf(libraryState().registers, entry), frame);
+  PutRegister(registerOf(libraryState().registers, setting), frame);
   return frame;
 }
 
@@ -21,10 +21,10 @@ std::uint16_t send(const Frame& frame) {
 
 }  // namespace
 
-std::uint16_t writePlainSetting(PlainSetter setter, std::int64_t value) {
-  const SetterRule& rule = setterRule(setter);
+std::uint16_t writePlainSetting(Setting setting, std::int64_t value) {
+  const SetterRule& rule = setterRule(setting);
   const int accepted = acceptedValue(rule, value);
-  Frame frame = settingFrame(rule.entry);
+  Frame frame = settingFrame(setting);
   if (rule.field == ValueField::OneDigit)
     frame[12] = static_cast<std::uint8_t>(kDigitZero + accepted);
   else
@@ -35,7 +35,7 @@ std::uint16_t writePlainSetting(PlainSetter setter, std::int64_t value) {
 std::uint16_t writeUserFlag(std::uint16_t value) {
   // 1 keeps the user settings, 255 restores the factory ones; the camera
   // knows no other value, so nothing is sent for it.
-  if (value != 1 && value != 255) return recordResult(kDone);
+  if (value != 1 && value != 255) return recordResult(OCEL400_DONE);
   Frame frame = settingFrame(Setting::Usflg);
   putDigits(frame, 10, value);
   return send(frame);
@@ -58,7 +58,7 @@ std::uint16_t writeShutter(std::uint16_t speed) {
 }
 
 std::uint16_t writeAreaRow(std::int32_t mask, std::uint8_t row) {
-  if (row > kLastAreaRow) return recordResult(kBadArgument);
+  if (row > kLastAreaRow) return recordResult(OCEL400_BAD_ARGUMENT);
   Frame frame = blankFrame(kWriteLetter);
   PutRegister(kAreaRowBaseRegister + row, frame);
   putDigits(frame, 10, mirrorAreaRow(mask & 0x1F));  // five cells: mask modulo 32

@@ -8,7 +8,8 @@
 
 namespace ocel {
 
-std::uint16_t writePlainSetting(PlainSetter setter, std::int64_t value);
+// For the settings Ocel400_settings.h marks RANGED.
+std::uint16_t writePlainSetting(Setting setting, std::int64_t value);
 std::uint16_t writeUserFlag(std::uint16_t value);
 std::uint16_t writeGain(double decibel);
 std::uint16_t writeShutter(std::uint16_t speed);

@@ -88,6 +88,26 @@ TEST_P(EndToEnd, SilentCameraEndsWithTheFailureMessageAndExitOne) {
   EXPECT_EQ(launcher_.classicRuns + launcher_.sheetRuns, 0);
 }
 
+// A port that cannot be opened is named below the failure text, with the
+// cause the library left in errno.
+TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
+  setenv("OCEL400_COM1", "/nonexistent/ttyUSB0", 1);
+  testing::ScriptedPrompts prompts;
+  testing::whenShows<PortDialog>([](PortDialog* dialog) {
+    QTest::mouseClick(dialog->control(platform::kIdOk), Qt::LeftButton);
+  });
+  CountingLauncher launcher;
+  StartupOptions startup;
+  startup.panels = &launcher;
+  EXPECT_EQ(runStartupSequence(startup), 1);
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.back().text,
+            QString::fromUtf8("Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!\r\n"
+                              "COM1 (/nonexistent/ttyUSB0): Gerät nicht vorhanden – OCEL400_COM1 "
+                              "auf das Gerät des Adapters setzen (z. B. /dev/ttyUSB0)"));
+  EXPECT_EQ(launcher.classicRuns + launcher.sheetRuns, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Models, EndToEnd,
                          ::testing::Values(CameraCase{0, 17}, CameraCase{1, 14}),
                          [](const auto& info) { return "Model" + std::to_string(info.param.model); });

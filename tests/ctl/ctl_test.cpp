@@ -1,7 +1,13 @@
 // ocel400ctl end to end against the simulated camera, and its command line.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
+#include <cstdio>
+#include <fstream>
 #include <tuple>
 
 #include "command_line.h"
@@ -101,10 +107,42 @@ TEST_F(Ctl, SilentCameraStopsWithExit1NamingPortAndDevice) {
   EXPECT_EQ(camera.receivedFrames().size(), 20u) << "stops at the first unanswered exchange";
 }
 
-TEST_F(Ctl, MissingPortIsExit1) {
-  const ProcessResult r = ctl({"get", "Shape"});
-  EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_NE(r.err.find("COM1 (/nonexistent): cannot open the port"), std::string::npos) << r.err;
+// Each cause in words a technician can act on. Run as root, ocel400ctl gets
+// no capabilities, so permissions stop it as they stop any user.
+TEST_F(Ctl, PortThatCannotBeOpenedIsExit3WithItsCause) {
+  const bool root = geteuid() == 0;
+  if (root && access("/usr/bin/setpriv", X_OK) != 0) GTEST_SKIP() << "setpriv missing";
+  const std::string file = ::testing::TempDir() + "/ctl-not-a-port";
+  std::ofstream(file) << "a file, but no serial port";
+  auto& held = startCamera(1);
+  const int holder = open(held.slavePath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0) << "another program's hold";
+  ocelsim::PtyCamera forbidden{ocelsim::Options{}};
+  ASSERT_EQ(chmod(forbidden.slavePath().c_str(), 0), 0);
+  std::vector<std::string> asUser{OCEL400CTL_PATH};
+  if (root) asUser.insert(asUser.begin(), {"/usr/bin/setpriv", "--bounding-set=-all", "--"});
+
+  const struct {
+    std::string device;
+    std::string cause;
+  } cases[] = {
+      {"/nonexistent/ttyUSB0", "no such device; set OCEL400_COM1 to"},
+      {file, "not a serial port"},
+      {held.slavePath(), "in use by another program"},
+      {forbidden.slavePath(), "permission denied: add the user to the dialout group"},
+  };
+  for (const auto& c : cases) {
+    setenv("OCEL400_COM1", c.device.c_str(), 1);
+    std::vector<std::string> argv = asUser;
+    argv.push_back("dump");
+    const ProcessResult r = runProcess(argv);
+    EXPECT_EQ(r.exitStatus, 3) << c.device << ": " << r.err;
+    const std::string said = "ocel400ctl: COM1 (" + c.device + "): cannot open the port: ";
+    EXPECT_EQ(r.err.rfind(said + c.cause, 0), 0u) << r.err;
+  }
+  close(holder);
+  std::remove(file.c_str());
+  EXPECT_TRUE(held.receivedFrames().empty());
 }
 
 TEST_F(Ctl, UsageErrorsAreExit2AndTouchNoPort) {

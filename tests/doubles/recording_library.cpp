@@ -2,6 +2,7 @@
 // keep their argument as given, without range rules; every export takes the
 // exact types that Ocel400.h declares for it.
 #include "Ocel400.h"
+#include "Ocel400_settings.h"
 
 #include <array>
 #include <cmath>
@@ -15,16 +16,6 @@
 #include <vector>
 
 #include "recording_double.h"
-
-// The stems of the Set<stem> and Get<stem> exports, but Shape: the
-// no_getshape build leaves GetShape out, so that tests can provoke the
-// program's report of a missing export.
-#define OCEL_DOUBLE_STEMS(X)                                                                     \
-  X(Mode) X(ModeZM) X(NegPos) X(ModeWB) X(ModeES) X(ModeGC) X(AEMode) X(AEOff) X(AEArea)        \
-  X(AgesRes) X(AgcRes) X(AesRes) X(ATWRes) X(YGamma) X(CGamma) X(Phase) X(MWBR) X(MWBB)         \
-  X(ESMin) X(ESMax) X(MinGain) X(MaxGain) X(AELevel) X(DigAgc) X(DZoom) X(EZMinn) X(EZPane)     \
-  X(EZTilt) X(EZSWBtn) X(EZDemo) X(Rate0) X(Rate1) X(Rate2) X(Rate3) X(Rate4) X(Rate5)          \
-  X(RateP) X(DioSel) X(ReBps) X(RePrt) X(Usflg) X(MGC) X(MES)
 
 namespace {
 
@@ -87,9 +78,6 @@ T answerFor(const char* stem) {
 
 bool isAreaRow(int32_t row) { return row >= 0 && row < static_cast<int32_t>(state().areaRows.size()); }
 
-template <typename R, typename A>
-A argumentOf(R (*)(A));
-
 }  // namespace
 
 extern "C" {
@@ -109,23 +97,20 @@ uint16_t OCEL400_CALL PortInitEx(int32_t port, int32_t model, int32_t standard, 
 // action. Tests script it as the value "LastResult" (0, done, until set).
 uint16_t OCEL400_CALL LastResult(void) { return answerFor<uint16_t>("LastResult"); }
 
-#define OCEL_DOUBLE_SETTER(stem)                                                 \
-  uint16_t OCEL400_CALL Set##stem(decltype(argumentOf(&::Set##stem)) value) {    \
-    logCall("Set" #stem, value);                                                 \
-    state().values.insert_or_assign(#stem, static_cast<double>(value));          \
-    return OCEL400_DONE;                                                         \
+// Set<stem> and Get<stem> of every setting. The no_getshape build keeps
+// GetShape out of its export table (exports_no_getshape.map), so that tests
+// can provoke the program's report of a missing export.
+#define OCEL_DOUBLE_SETTER_AND_GETTER(stem, argument, result, ...)      \
+  uint16_t OCEL400_CALL Set##stem(argument value) {                     \
+    logCall("Set" #stem, value);                                        \
+    state().values.insert_or_assign(#stem, static_cast<double>(value)); \
+    return OCEL400_DONE;                                                \
+  }                                                                     \
+  result OCEL400_CALL Get##stem(void) {                                 \
+    logCall("Get" #stem);                                               \
+    return answerFor<result>(#stem);                                    \
   }
-#define OCEL_DOUBLE_GETTER(stem)                                                 \
-  decltype(::Get##stem()) OCEL400_CALL Get##stem(void) {                         \
-    logCall("Get" #stem);                                                        \
-    return answerFor<decltype(::Get##stem())>(#stem);                            \
-  }
-OCEL_DOUBLE_STEMS(OCEL_DOUBLE_SETTER)
-OCEL_DOUBLE_STEMS(OCEL_DOUBLE_GETTER)
-OCEL_DOUBLE_SETTER(Shape)
-#ifndef OCEL_DOUBLE_OMIT_GETSHAPE
-OCEL_DOUBLE_GETTER(Shape)
-#endif
+OCEL400_SETTINGS(OCEL_DOUBLE_SETTER_AND_GETTER)
 
 uint16_t OCEL400_CALL SelectArea(int32_t mask, uint8_t row) {
   logCall("SelectArea", mask, row);

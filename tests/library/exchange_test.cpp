@@ -17,7 +17,7 @@ const std::string kShapeAck = "000000C017128\r";
 TEST(WriteExchange, RaisesRtsAroundTheFrameThenReadsAndPausesOnce) {
   FakeLine line;
   line.replies = {kShapeAck};
-  EXPECT_EQ(SendFrame(&line, kShapeWrite), kDone);
+  EXPECT_EQ(SendFrame(&line, kShapeWrite), OCEL400_DONE);
   EXPECT_EQ(line.log, (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:14",
                            "pause:30"}));
 }
@@ -29,10 +29,10 @@ TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
     int attempts;
     std::uint16_t result;
   } cases[] = {
-      {"no carriage return", {"000000C017128\n", kShapeAck}, 2, kDone},
-      {"not accepted", {"000000E017128\r", "", kShapeAck}, 3, kDone},
-      {"fragment", {"000000C", kShapeAck}, 2, kDone},
-      {"silent camera", {}, 20, kNotAcknowledged},
+      {"no carriage return", {"000000C017128\n", kShapeAck}, 2, OCEL400_DONE},
+      {"not accepted", {"000000E017128\r", "", kShapeAck}, 3, OCEL400_DONE},
+      {"fragment", {"000000C", kShapeAck}, 2, OCEL400_DONE},
+      {"silent camera", {}, 20, OCEL400_NOT_ACKNOWLEDGED},
   };
   for (const Case& c : cases) {
     FakeLine line;
@@ -48,20 +48,20 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   FakeLine line;
   line.replies = {"", ""};
   line.failingWrite = 2;
-  EXPECT_EQ(SendFrame(&line, kShapeWrite), kWriteFailed);
+  EXPECT_EQ(SendFrame(&line, kShapeWrite), OCEL400_WRITE_FAILED);
   EXPECT_EQ(line.count("write"), 2);
   EXPECT_EQ(line.count("pause"), 0);
   EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
-  EXPECT_EQ(SendFrame(nullptr, kShapeWrite), kWriteFailed);  // no port
+  EXPECT_EQ(SendFrame(nullptr, kShapeWrite), OCEL400_WRITE_FAILED);  // no port
 
   FakeLine readLine;
   readLine.failingWrite = 1;
   std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&readLine, 8, value), kWriteFailed);
+  EXPECT_EQ(ReadRegister(&readLine, 8, value), OCEL400_WRITE_FAILED);
   EXPECT_EQ(value, 0);
   EXPECT_EQ(readLine.log, (Log{"discard", "write-refused"}));  // no read, no pause
   value = -1;
-  EXPECT_EQ(ReadRegister(nullptr, 8, value), kWriteFailed);
+  EXPECT_EQ(ReadRegister(nullptr, 8, value), OCEL400_WRITE_FAILED);
   EXPECT_EQ(value, 0);
 }
 
@@ -69,7 +69,7 @@ TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
   FakeLine line;
   line.replies = {"000000C0<5048\r"};
   std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&line, 125, value), kDone);
+  EXPECT_EQ(ReadRegister(&line, 125, value), OCEL400_DONE);
   EXPECT_EQ(value, 48);
   EXPECT_EQ(line.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
 }
@@ -82,18 +82,20 @@ TEST(ReadExchange, AcceptsOnlyRepliesForItsRegister) {
     std::int32_t value;
     std::uint16_t result;
   } cases[] = {
-      {"late reply for register 9 first", {"000000C009077\r", "000000C008123\r"}, 2, 123, kDone},
-      {"no carriage return", {"000000C008123\n", "000000C008124\r"}, 2, 124, kDone},
-      {"silent camera reads 0", {}, 20, 0, kNotAcknowledged},
+      {"late reply for register 9 first", {"000000C009077\r", "000000C008123\r"}, 2, 123,
+       OCEL400_DONE},
+      {"no carriage return", {"000000C008123\n", "000000C008124\r"}, 2, 124, OCEL400_DONE},
+      {"silent camera reads 0", {}, 20, 0, OCEL400_NOT_ACKNOWLEDGED},
       // The buffer is not cleared between attempts: later empty reads leave
       // the first reply's digits in place.
-      {"unaccepted reply stays in the buffer", {"000000N008123\r"}, 20, 123, kNotAcknowledged},
+      {"unaccepted reply stays in the buffer", {"000000N008123\r"}, 20, 123,
+       OCEL400_NOT_ACKNOWLEDGED},
       // The second reply brings 11 bytes; bytes 11-13 stay from the first.
       {"short reply fills from the start", {"000000N008456\r", "000000N0087"}, 20, 756,
-       kNotAcknowledged},
+       OCEL400_NOT_ACKNOWLEDGED},
       // Value bytes are taken as signed characters, digits or not.
-      {"letters count from '0'", {"000000C008A00\r"}, 1, 1700, kDone},
-      {"high bytes are negative", {"000000C00800\xF0\r"}, 1, -16 - 48, kDone},
+      {"letters count from '0'", {"000000C008A00\r"}, 1, 1700, OCEL400_DONE},
+      {"high bytes are negative", {"000000C00800\xF0\r"}, 1, -16 - 48, OCEL400_DONE},
   };
   for (const Case& c : cases) {
     FakeLine line;

@@ -1,9 +1,12 @@
 // The port is the program's alone while it holds it, and free again once it
 // is closed, also for an ordinary user, whom TIOCEXCL left on a pty would
-// lock out. Runs the programs as "nobody" when the test runs as root.
+// lock out; a port taken or forbidden is refused with its cause in errno.
+// Runs the programs as "nobody" when the test runs as root.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "ocel400sim/pty_camera.h"
@@ -29,29 +32,44 @@ struct HolderCopy {
   const std::string program = dir / "port_holder";
 };
 
-TEST(ExclusivePort, SecondProgramWaitsUntilTheFirstHasClosed) {
-  if (geteuid() == 0 && !fs::exists("/usr/bin/setpriv")) GTEST_SKIP() << "setpriv missing";
-  ocelsim::Options options;
-  options.paced = false;
-  ocelsim::PtyCamera camera(options);
-  fs::permissions(camera.slavePath(), fs::perms(0666));
-  const HolderCopy copy;
-  const auto asNobody = [&](const char* mode) -> std::vector<std::string> {
-    if (geteuid() != 0) return {copy.program, mode};
-    return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--",
-            copy.program, mode};
-  };
-  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
+// What the holder printed: "<result code> <errno>".
+std::string said(const std::string& out) { return out.substr(0, out.find('\n')); }
 
+const std::string kInUse = "4 " + std::to_string(EBUSY);
+
+class ExclusivePort : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (geteuid() == 0 && !fs::exists("/usr/bin/setpriv")) GTEST_SKIP() << "setpriv missing";
+    fs::permissions(camera_.slavePath(), fs::perms(0666));
+    setenv("OCEL400_COM1", camera_.slavePath().c_str(), 1);
+  }
+
+  // The holder as an ordinary user.
+  std::vector<std::string> asNobody(const char* mode) const {
+    if (geteuid() != 0) return {copy_.program, mode};
+    return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--",
+            copy_.program, mode};
+  }
+
+  ocelsim::PtyCamera camera_{[] {
+    ocelsim::Options options;
+    options.paced = false;
+    return options;
+  }()};
+  const HolderCopy copy_;
+};
+
+TEST_F(ExclusivePort, SecondProgramIsRefusedAsInUseUntilTheFirstHasClosed) {
   // The holder prints PortInitEx's result and keeps the port until its
   // stdin closes.
   const StartedProcess holder = startProcess(asNobody("hold"));
   char opened[16] = {};
   EXPECT_GT(read(holder.stdoutFd, opened, sizeof opened - 1), 0);
-  EXPECT_EQ(std::atoi(opened), 0);
-  EXPECT_EQ(runProcess(asNobody("probe")).exitStatus, 4) << "port taken twice";
+  EXPECT_EQ(said(opened), "0 0");
+  EXPECT_EQ(said(runProcess(asNobody("probe")).out), kInUse) << "port taken twice";
   // Root, too, whom only the lock keeps out.
-  EXPECT_EQ(runProcess({copy.program, "probe"}).exitStatus, 4) << "port taken twice";
+  EXPECT_EQ(said(runProcess({copy_.program, "probe"}).out), kInUse) << "port taken twice";
   close(holder.stdinFd);
   EXPECT_EQ(waitForExit(holder.pid), 0);
   close(holder.stdoutFd);
@@ -59,6 +77,13 @@ TEST(ExclusivePort, SecondProgramWaitsUntilTheFirstHasClosed) {
 
   for (int probe = 0; probe < 2; ++probe)
     EXPECT_EQ(runProcess(asNobody("probe")).exitStatus, 0) << "port not free again";
+}
+
+// No permission bits at all: nobody may open it, nor the owner, who is the
+// user when the test does not run as root.
+TEST_F(ExclusivePort, ForbiddenDeviceIsRefusedAsPermissionDenied) {
+  ASSERT_EQ(chmod(camera_.slavePath().c_str(), 0), 0);
+  EXPECT_EQ(said(runProcess(asNobody("probe")).out), "4 " + std::to_string(EACCES));
 }
 
 }  // namespace

@@ -26,9 +26,9 @@ std::set<std::string> dynamicSymbols(const std::string& library) {
   return symbols;
 }
 
-#define OCEL400_FUNCTION_SYMBOL(name) "T " #name,
-const std::set<std::string> kLibrary{OCEL400_EXPORT_NAMES(OCEL400_FUNCTION_SYMBOL)};
-#undef OCEL400_FUNCTION_SYMBOL
+#define OCEL400_EXPORT_NAME(name) "T " #name,
+const std::set<std::string> kLibrary{OCEL400_FOR_EACH_EXPORT};
+#undef OCEL400_EXPORT_NAME
 
 TEST(ExportTable, ExactlyTheCameraFunctions) {
   ASSERT_EQ(kLibrary.size(), 93u);

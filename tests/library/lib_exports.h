@@ -10,8 +10,8 @@
 #include "export_names.h"
 
 namespace ocel::testing::lib {
-#define OCEL400_USE_LINKED(name) using ::name;
-OCEL400_EXPORT_NAMES(OCEL400_USE_LINKED)
-#undef OCEL400_USE_LINKED
+#define OCEL400_EXPORT_NAME(name) using ::name;
+OCEL400_FOR_EACH_EXPORT
+#undef OCEL400_EXPORT_NAME
 }  // namespace ocel::testing::lib
 #endif

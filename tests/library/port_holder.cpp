@@ -1,6 +1,8 @@
-// Test helper: opens COM1 through the library and reports the result code.
-//   port_holder probe   open, print the code, exit with it
-//   port_holder hold    open, print the code, keep the port until stdin closes
+// Test helper: opens COM1 through the library and reports the result code,
+// and after a failed open (4) the errno it left.
+//   port_holder probe   open, print "<code> <errno>", exit with the code
+//   port_holder hold    open, print the same, keep the port until stdin closes
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -9,7 +11,8 @@
 int main(int argc, char** argv) {
   const bool hold = argc == 2 && std::strcmp(argv[1], "hold") == 0;
   const unsigned code = PortInitEx(1, 1, 0, 9600, 0);
-  std::printf("%u\n", code);
+  const int cause = code == OCEL400_PORT_NOT_OPENED ? errno : 0;
+  std::printf("%u %d\n", code, cause);
   std::fflush(stdout);
   if (hold) {
     char buffer[64];

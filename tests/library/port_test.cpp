@@ -4,6 +4,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
 #include "camera_fixture.h"
 #include "line_scenarios.h"
 
@@ -63,14 +68,27 @@ TEST_F(Port, EighthPortOpensCom8) {
   EXPECT_EQ(GetShape(), 128);
 }
 
-TEST_F(Port, MissingPortIsReportedAndEveryExchangeFailsAtOnce) {
-  setenv("OCEL400_COM2", "/nonexistent/ocel400-port", 1);
-  EXPECT_EQ(PortInitEx(2, 1, 0, 9600, 0), OCEL400_PORT_NOT_OPENED);
+// The cause stays in errno; ports taken or forbidden are the exclusive-port
+// tests' (they need a second program).
+TEST_F(Port, PortThatCannotBeOpenedLeavesItsCauseAndEveryExchangeFailsAtOnce) {
+  const std::string file = ::testing::TempDir() + "/ocel400-not-a-port";
+  std::ofstream(file) << "a file, but no serial port";
+  const struct {
+    std::string device;
+    int cause;
+  } cases[] = {{"/nonexistent/ocel400-port", ENOENT}, {file, ENOTTY}};
+  for (const auto& c : cases) {
+    setenv("OCEL400_COM2", c.device.c_str(), 1);
+    errno = 0;
+    const std::uint16_t result = PortInitEx(2, 1, 0, 9600, 0);
+    const int cause = errno;
+    EXPECT_EQ(result, OCEL400_PORT_NOT_OPENED) << c.device;
+    EXPECT_EQ(cause, c.cause) << c.device << ": " << std::strerror(cause);
+  }
+  std::remove(file.c_str());
   EXPECT_EQ(SetShape(5), OCEL400_WRITE_FAILED);
   EXPECT_EQ(GetShape(), 0);
   EXPECT_EQ(LastResult(), OCEL400_WRITE_FAILED);
-  setenv("OCEL400_COM2", "/dev/null", 1);  // a file, but no serial port
-  EXPECT_EQ(PortInitEx(2, 1, 0, 9600, 0), OCEL400_PORT_NOT_OPENED);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Reading settings back from the camera: the shutter converted by the
-// standard PortInitEx chose, area rows, shared registers. GetMGC of both
+// standard PortInitEx chose, area rows, the low byte. GetMGC of both
 // models is read back by the ocel400ctl tests.
 #include "camera_fixture.h"
 
@@ -28,22 +28,6 @@ TEST_F(Reading, AreaRowsRoundTripThroughTheMirroredRegister) {
   }
   SelectArea(0b00111, 4);  // the register holds the row mirrored
   EXPECT_EQ(camera().reg(28), 0b11100);
-}
-
-TEST_F(Reading, SharedRegistersReadAlike) {
-  openCamera(0);
-  SetAgesRes(77);
-  EXPECT_EQ(GetAgcRes(), 77);
-  EXPECT_EQ(GetAesRes(), 77);  // one register on model 0
-  stopCamera();
-
-  openCamera(1);
-  SetAgesRes(7);
-  SetAesRes(3);
-  EXPECT_EQ(GetAgcRes(), 7);
-  EXPECT_EQ(GetAesRes(), 3);
-  SetAELevel(90);
-  EXPECT_EQ(GetAEOff(), 90);  // AEOff and AELevel share register 22
 }
 
 TEST_F(Reading, PlainGettersReturnTheLowByte) {

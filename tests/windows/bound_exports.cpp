@@ -10,12 +10,12 @@ std::string bindExports() {
   std::string missing;
   // Through void (*)(): the one cast that does not warn of a mismatched
   // function type.
-#define OCEL400_BIND(name)                                                           \
+#define OCEL400_EXPORT_NAME(name)                                                    \
   lib::name = reinterpret_cast<decltype(lib::name)>(                                 \
       reinterpret_cast<void (*)()>(GetProcAddress(dll, #name)));                     \
   if (lib::name == nullptr) missing += " " #name;
-  OCEL400_EXPORT_NAMES(OCEL400_BIND)
-#undef OCEL400_BIND
+  OCEL400_FOR_EACH_EXPORT
+#undef OCEL400_EXPORT_NAME
   return missing.empty() ? std::string() : "Ocel400.dll does not export" + missing;
 }
 

@@ -10,9 +10,9 @@
 namespace ocel::testing {
 
 namespace lib {
-#define OCEL400_BOUND_ENTRY(name) inline decltype(&::name) name = nullptr;
-OCEL400_EXPORT_NAMES(OCEL400_BOUND_ENTRY)
-#undef OCEL400_BOUND_ENTRY
+#define OCEL400_EXPORT_NAME(name) inline decltype(&::name) name = nullptr;
+OCEL400_FOR_EACH_EXPORT
+#undef OCEL400_EXPORT_NAME
 }  // namespace lib
 
 // Loads Ocel400.dll and binds every lib:: entry point. Empty when all are

@@ -1,6 +1,9 @@
 # The export table of a Windows DLL holds exactly the names that
-# export_names.h lists, undecorated (no _ in front, no @N behind).
-#   cmake -D OBJDUMP=... -D LIBRARY=Ocel400.dll -D NAMES=export_names.h -P check_exports.cmake
+# export_names.h lists, undecorated (no _ in front, no @N behind): its five
+# line and area functions, and Set<stem> and Get<stem> of every setting that
+# Ocel400_settings.h lists.
+#   cmake -D OBJDUMP=... -D LIBRARY=Ocel400.dll -D NAMES=export_names.h
+#         -D SETTINGS=Ocel400_settings.h -P check_exports.cmake
 execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} -p ${LIBRARY} failed")
@@ -29,9 +32,15 @@ foreach(entry IN LISTS entries)
   string(REGEX REPLACE "X\\(([A-Za-z0-9]+)\\)" "\\1" name "${entry}")
   list(APPEND expected "${name}")
 endforeach()
+file(READ ${SETTINGS} settings_text)
+string(REGEX MATCHALL "X\\([A-Za-z0-9]+," entries "${settings_text}")
+foreach(entry IN LISTS entries)
+  string(REGEX REPLACE "X\\(([A-Za-z0-9]+)," "\\1" stem "${entry}")
+  list(APPEND expected "Set${stem}" "Get${stem}")
+endforeach()
 list(LENGTH expected count)
 if(NOT count EQUAL 93)
-  message(FATAL_ERROR "${NAMES} lists ${count} names, not the 93 exports")
+  message(FATAL_ERROR "${NAMES} and ${SETTINGS} list ${count} names, not the 93 exports")
 endif()
 
 set(missing ${expected})

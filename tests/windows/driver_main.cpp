@@ -21,7 +21,8 @@
 namespace ocel::testing {
 namespace {
 
-// Opening COM1 on Windows: checkPort, and a missing port that fails at once.
+// Opening COM1 on Windows: checkPort, and a missing port that fails at once
+// and says why.
 void runPort(CameraControl& camera) {
   checkPort(
       [&camera](int model, int baud) -> CameraControl& {
@@ -44,8 +45,15 @@ void runPort(CameraControl& camera) {
       },
       [&camera] { camera.stop(); });
 
-  // COM7 leads to a path where nothing is (see scripts/wine-prefix.sh).
-  expectEq(lib::PortInitEx(7, 1, OCEL400_PAL, 9600, 0), OCEL400_PORT_NOT_OPENED, "PortInitEx(7)");
+  // COM7 leads to a path where nothing is (see scripts/wine-prefix.sh); the
+  // failing call's error stays in GetLastError(). Windows refuses to open a
+  // missing port; Wine opens it and refuses GetCommState.
+  const std::uint16_t opened = lib::PortInitEx(7, 1, OCEL400_PAL, 9600, 0);
+  const DWORD cause = GetLastError();
+  expectEq(opened, OCEL400_PORT_NOT_OPENED, "PortInitEx(7)");
+  expectTrue(cause == ERROR_FILE_NOT_FOUND || cause == ERROR_PATH_NOT_FOUND ||
+                 cause == ERROR_INVALID_FUNCTION,
+             "GetLastError() after PortInitEx(7): " + std::to_string(cause));
   expectEq(lib::SetShape(5), OCEL400_WRITE_FAILED, "SetShape without a port");
   expectEq(lib::GetShape(), 0, "GetShape without a port");
   expectEq(lib::LastResult(), OCEL400_WRITE_FAILED, "GetShape's result without a port");

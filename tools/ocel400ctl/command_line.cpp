@@ -27,7 +27,8 @@ const char* const kUsage =
     "  load FILE               send the configuration keys of FILE to the camera\n"
     "\n"
     "Names are the library's setting stems, in any case (Shape, mgc, REBPS).\n"
-    "Exit status: 0 done, 1 the camera did not answer, 2 usage.\n";
+    "Exit status: 0 done, 1 the camera did not answer, 2 usage,\n"
+    "3 the port could not be opened.\n";
 
 namespace {
 

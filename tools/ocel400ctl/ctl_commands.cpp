@@ -1,5 +1,6 @@
 #include "ctl_commands.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -9,8 +10,10 @@
 #include <vector>
 
 #include "Ocel400.h"
+#include "Ocel400_ports.h"
+#include "Ocel400_settings.h"
 #include "config/configuration_transfer.h"
-#include "port_names.h"
+#include "open_failure.h"
 #include "settings_catalog.h"
 
 namespace ocelctl {
@@ -130,12 +133,13 @@ class Camera {
  public:
   Camera(const CommandLine& cl, std::ostream& err)
       : cl_(cl), err_(err), portName_("COM" + std::to_string(cl.port)),
-        device_(ocel::serial::devicePathForPort(portName_)) {}
+        device_(ocel400::devicePathForPort(portName_)) {}
 
   bool open() {
     const std::uint16_t result = PortInitEx(cl_.port, cl_.model, cl_.standard, cl_.baud, cl_.parity);
     if (result == OCEL400_DONE) return true;
-    report("cannot open the port (missing, in use or not a serial port)");
+    const int cause = errno;  // the library leaves the reason there
+    report("cannot open the port: " + openFailureCause(cause, cl_.port));
     return false;
   }
 
@@ -199,23 +203,14 @@ int dump(const CommandLine& cl, Camera& camera, std::ostream& out) {
   return showArea(camera, out);
 }
 
-// The library's exports as the configuration key tables call them.
+// The library's exports as the configuration key tables call them: every
+// setting's pair and the area rows.
 #define OCEL_CTL_LINKED(name) decltype(&::name) name = &::name;
-#define OCEL_CTL_CONFIGURATION_EXPORTS(X)                                                        \
-  X(GetNegPos) X(SetNegPos) X(GetMode) X(SetMode) X(GetModeGC) X(SetModeGC) X(GetMGC) X(SetMGC) \
-  X(GetModeES) X(SetModeES) X(GetMES) X(SetMES) X(GetModeWB) X(SetModeWB) X(GetMWBR) X(SetMWBR) \
-  X(GetMWBB) X(SetMWBB) X(GetShape) X(SetShape) X(GetAgesRes) X(SetAgesRes) X(GetAesRes)        \
-  X(SetAesRes) X(GetAgcRes) X(SetAgcRes) X(GetCGamma) X(SetCGamma) X(GetAEArea) X(SetAEArea)    \
-  X(GetATWRes) X(SetATWRes) X(GetYGamma) X(SetYGamma) X(GetPhase) X(SetPhase) X(GetAEOff)       \
-  X(SetAEOff) X(GetAEMode) X(SetAEMode) X(GetRate0) X(SetRate0) X(GetRate1) X(SetRate1)         \
-  X(GetRate2) X(SetRate2) X(GetRate3) X(SetRate3) X(GetRate4) X(SetRate4) X(GetRate5)           \
-  X(SetRate5) X(GetRateP) X(SetRateP) X(GetAELevel) X(SetAELevel) X(GetMaxGain) X(SetMaxGain)   \
-  X(GetMinGain) X(SetMinGain) X(GetESMax) X(SetESMax) X(GetESMin) X(SetESMin) X(GetRePrt)       \
-  X(SetRePrt) X(GetReBps) X(SetReBps) X(GetEZSWBtn) X(SetEZSWBtn) X(GetEZPane) X(SetEZPane)     \
-  X(GetEZTilt) X(SetEZTilt) X(GetDZoom) X(SetDZoom) X(GetDigAgc) X(SetDigAgc) X(ReadArea)       \
-  X(SelectArea)
+#define OCEL_CTL_LINKED_SETTING(stem, ...) OCEL_CTL_LINKED(Get##stem) OCEL_CTL_LINKED(Set##stem)
 struct LinkedExports {
-  OCEL_CTL_CONFIGURATION_EXPORTS(OCEL_CTL_LINKED)
+  OCEL400_SETTINGS(OCEL_CTL_LINKED_SETTING)
+  OCEL_CTL_LINKED(ReadArea)
+  OCEL_CTL_LINKED(SelectArea)
 };
 
 using ConfigurationKeys = std::vector<ocel::config::ConfigurationKey<LinkedExports>>;
@@ -291,7 +286,7 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   }
 
   Camera camera(cl, err);
-  if (!camera.open()) return kExitNoAnswer;
+  if (!camera.open()) return kExitPortNotOpened;
   switch (cl.command) {
     case Command::Get: return readSettings(camera, toRead, out, false);
     case Command::Set:

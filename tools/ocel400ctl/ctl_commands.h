@@ -10,6 +10,7 @@ namespace ocelctl {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitNoAnswer = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitPortNotOpened = 3;
 
 // Checks the command's words first (a usage error touches no port), then
 // opens the port and stops at the first exchange the camera did not answer.

@@ -1,77 +1,46 @@
 #include "settings_catalog.h"
 
-#include <array>
 #include <cctype>
+#include <type_traits>
 
 #include "Ocel400.h"
+#include "Ocel400_settings.h"
 
 namespace ocelctl {
 
 namespace {
 
-// The setter takes the value as the library's C interface does: the
-// conversion to its argument type keeps the low 16 (or 8) bits.
-#define PLAIN(Stem, models)                                                            \
-  SettingEntry {                                                                       \
-    #Stem, ValueKind::Plain, models, [] { return static_cast<double>(Get##Stem()); }, \
-        [](double v) { return Set##Stem(static_cast<std::int32_t>(v)); }               \
-  }
+// What the list's words mean here.
+namespace from_list {
+constexpr ValueKind RANGED = ValueKind::Plain;
+constexpr ValueKind USER_FLAG = ValueKind::Plain;
+constexpr ValueKind GAIN = ValueKind::Decibel;
+constexpr ValueKind SHUTTER = ValueKind::ShutterSpeed;
+constexpr Models BOTH_MODELS = Models::Both;
+constexpr Models MODEL_1_ONLY = Models::Model1Only;
+constexpr Models MODEL_0_ONLY = Models::Model0Only;
+}  // namespace from_list
 
-constexpr Models kBoth = Models::Both;
-constexpr Models kModel1 = Models::Model1Only;
+// The value as the setter's argument: the gain as it is; whole numbers, which
+// the command line keeps within 32 bits, cut to the argument's width as the
+// library's C interface would (the low 16 or 8 bits).
+template <typename Argument>
+Argument asArgument(double value) {
+  if constexpr (std::is_floating_point_v<Argument>)
+    return value;
+  else
+    return static_cast<Argument>(static_cast<std::int64_t>(value));
+}
+
+#define OCEL_CTL_SETTING(stem, argument, result, kind, models)                                   \
+  SettingEntry{#stem, from_list::kind, from_list::models,                                        \
+               [] { return static_cast<double>(Get##stem()); },                                   \
+               [](double v) { return Set##stem(asArgument<argument>(v)); }},
 
 // In the order of the camera's register map.
-const std::array kSettings{
-    PLAIN(Mode, kBoth),
-    PLAIN(ModeGC, kBoth),
-    PLAIN(ModeES, kBoth),
-    PLAIN(ModeWB, kBoth),
-    PLAIN(ModeZM, kModel1),
-    SettingEntry{"MGC", ValueKind::Decibel, kBoth, [] { return GetMGC(); },
-                 [](double v) { return SetMGC(v); }},
-    SettingEntry{"MES", ValueKind::ShutterSpeed, kBoth,
-                 [] { return static_cast<double>(GetMES()); },
-                 [](double v) { return SetMES(static_cast<std::uint16_t>(v)); }},
-    PLAIN(MWBR, kBoth),
-    PLAIN(MWBB, kBoth),
-    PLAIN(AEOff, kBoth),
-    PLAIN(AEArea, Models::Model0Only),
-    PLAIN(AgesRes, kBoth),
-    PLAIN(AgcRes, kBoth),
-    PLAIN(AesRes, kBoth),
-    PLAIN(Shape, kBoth),
-    PLAIN(YGamma, kBoth),
-    PLAIN(CGamma, kBoth),
-    PLAIN(NegPos, kBoth),
-    PLAIN(Phase, kBoth),
-    PLAIN(ATWRes, kBoth),
-    PLAIN(AEMode, kBoth),
-    PLAIN(Usflg, kBoth),
-    PLAIN(DZoom, kModel1),
-    PLAIN(AELevel, kModel1),
-    PLAIN(EZPane, kModel1),
-    PLAIN(EZTilt, kModel1),
-    PLAIN(EZDemo, kModel1),
-    PLAIN(DigAgc, kModel1),
-    PLAIN(EZSWBtn, kModel1),
-    PLAIN(ESMin, kModel1),
-    PLAIN(ESMax, kModel1),
-    PLAIN(MaxGain, kModel1),
-    PLAIN(MinGain, kModel1),
-    PLAIN(EZMinn, kModel1),
-    PLAIN(Rate0, kModel1),
-    PLAIN(Rate1, kModel1),
-    PLAIN(Rate2, kModel1),
-    PLAIN(Rate3, kModel1),
-    PLAIN(Rate4, kModel1),
-    PLAIN(Rate5, kModel1),
-    PLAIN(RateP, kModel1),
-    PLAIN(DioSel, kModel1),
-    PLAIN(ReBps, kModel1),
-    PLAIN(RePrt, kModel1),
-};
+const SettingEntry kSettings[] = {OCEL400_SETTINGS(OCEL_CTL_SETTING)};
 
-#undef PLAIN
+#undef OCEL_CTL_SETTING
 
 bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

@@ -39,7 +39,8 @@ struct LineSettings {
 // Opens "COM1" ... "COM8" exclusively with 8 data bits, 1 stop bit, no flow
 // control, DTR raised, RTS dropped and the given settings where they are
 // valid (otherwise the port keeps what it had). Null when the port is
-// missing, in use or not a serial port.
+// missing, in use or not a serial port; errno (GetLastError() on Windows)
+// then says why.
 std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
                                            const LineSettings& settings);
 

@@ -10,7 +10,7 @@
 #include <thread>
 #include <utility>
 
-#include "port_names.h"
+#include "Ocel400_ports.h"
 #include "serial_line.h"
 
 namespace ocel::serial {
@@ -159,33 +159,48 @@ class PosixSerialLine final : public SerialLine {
   bool hasModemLines_;  // a pty has none: spare the two calls per command
 };
 
-// Closes fd on every early return of the open sequence.
+// Closes fd on every early return of the open sequence, keeping errno: it
+// tells the caller why the port could not be opened.
 struct FdGuard {
   int fd;
   ~FdGuard() {
-    if (fd >= 0) close(fd);
+    if (fd < 0) return;
+    const int cause = errno;
+    close(fd);
+    errno = cause;
   }
   int release() { return std::exchange(fd, -1); }
 };
+
+std::unique_ptr<SerialLine> failedBecause(int cause) {
+  errno = cause;
+  return nullptr;
+}
 
 }  // namespace
 
 std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
                                            const LineSettings& settings) {
-  const std::string path = devicePathForPort(portName);
-  if (path.empty()) return nullptr;
+  const std::string path = ocel400::devicePathForPort(portName);
+  if (path.empty()) return failedBecause(ENODEV);
 
+  // Another program's TIOCEXCL refuses the open with EBUSY.
   FdGuard guard{open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)};
   const int fd = guard.fd;
   if (fd < 0) return nullptr;
 
-  // flock keeps out our own processes (TIOCEXCL does not stop root).
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) return nullptr;
+  // flock keeps out our own processes (TIOCEXCL does not stop root); its
+  // EWOULDBLOCK means the same as TIOCEXCL's EBUSY.
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+    return failedBecause(errno == EWOULDBLOCK ? EBUSY : errno);
 
   termios t{};
-  if (tcgetattr(fd, &t) != 0) return nullptr;  // not a terminal device
+  if (tcgetattr(fd, &t) != 0) return nullptr;  // not a terminal device: ENOTTY
   applyLineSettings(t, settings);
-  if (tcsetattr(fd, TCSANOW, &t) != 0 && !settingsTookEffect(fd, t)) return nullptr;
+  if (tcsetattr(fd, TCSANOW, &t) != 0) {
+    const int cause = errno;
+    if (!settingsTookEffect(fd, t)) return failedBecause(cause);
+  }
 
   // TIOCEXCL keeps out every other program of an ordinary user. Taken last,
   // so no failure above leaves it behind.

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "port_names.h"
+#include "Ocel400_ports.h"
 #include "serial_line.h"
 
 namespace ocel::serial {
@@ -87,11 +87,15 @@ class Win32SerialLine final : public SerialLine {
   HANDLE handle_;
 };
 
-// Closes the handle on every early return of the open sequence.
+// Closes the handle on every early return of the open sequence, keeping
+// the last error: it tells the caller why the port could not be opened.
 struct HandleGuard {
   HANDLE handle;
   ~HandleGuard() {
-    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    if (handle == INVALID_HANDLE_VALUE) return;
+    const DWORD cause = GetLastError();
+    CloseHandle(handle);
+    SetLastError(cause);
   }
   HANDLE release() { return std::exchange(handle, INVALID_HANDLE_VALUE); }
 };
@@ -100,8 +104,11 @@ struct HandleGuard {
 
 std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
                                            const LineSettings& settings) {
-  const std::string path = devicePathForPort(portName);
-  if (path.empty()) return nullptr;
+  const std::string path = ocel400::devicePathForPort(portName);
+  if (path.empty()) {
+    SetLastError(ERROR_INVALID_NAME);
+    return nullptr;
+  }
 
   // Share mode 0: nobody else may open the port while the library holds it.
   HandleGuard guard{CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -110,7 +117,7 @@ std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
 
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
-  if (!GetCommState(guard.handle, &dcb)) return nullptr;  // not a serial port
+  if (!GetCommState(guard.handle, &dcb)) return nullptr;  // not a serial port; its error stays
   applyLineSettings(dcb, settings);
   // Ignored: Wine reports failure on a pseudo-terminal (it cannot set the
   // parity there) after applying the speed. A port that really kept another
