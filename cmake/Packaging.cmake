@@ -8,7 +8,9 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ocel400)
 set(CPACK_PACKAGE_VENDOR "Ocel400 camera tools")
-set(CPACK_PACKAGE_CONTACT "Ocel400 camera tools <ocel400@localhost>")
+set(OCEL400_PACKAGE_MAINTAINER "Ocel400 camera tools <ocel400@localhost>"
+  CACHE STRING "Maintainer field of the Debian packages")
+set(CPACK_PACKAGE_CONTACT ${OCEL400_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tools for Ocel series colour video cameras on an RS-232 line")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
