@@ -3,7 +3,7 @@
 #include "classic/camera_panel.h"
 #include "platform/user_prompts.h"
 #include "res/strings.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace ocel {
 

@@ -18,8 +18,9 @@
 #include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
+#include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ int main(int argc, char* argv[]) {
   const QString file = QString::fromStdString(std::string(P_tmpdir) + "/ocel400-classic-bench.cfg");
   FixedFile prompts(file);
   ocel::platform::setUserPrompts(&prompts);
-  ocel::shell::WaitWindow waitWindow;
+  ocel::panel_support::WaitWindow waitWindow;
   ocel::classic::CameraPanel_1 panel(*library, waitWindow);
   panel.CreateWindowOnce();
   auto click = [&panel](int id) { qobject_cast<QPushButton*>(panel.control(id))->click(); };

@@ -20,7 +20,7 @@
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ class ShowWatcher : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && qobject_cast<ocel::shell::WaitWindow*>(watched) &&
+    if (event->type() == QEvent::Show && qobject_cast<ocel::panel_support::WaitWindow*>(watched) &&
         shownAt == Clock::time_point{})
       shownAt = Clock::now();
     return false;

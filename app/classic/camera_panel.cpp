@@ -2,12 +2,12 @@
 
 #include "classic/panel_tables.h"
 #include "classic/slider_rules.h"
-#include "shell/round_decimal.h"
-#include "shell/wait_window.h"
+#include "panel_support/round_decimal.h"
+#include "panel_support/wait_window.h"
 
 namespace ocel::classic {
 
-CameraPanel_1::CameraPanel_1(const platform::LoadedLibrary& library, shell::WaitWindow& waitWindow)
+CameraPanel_1::CameraPanel_1(const platform::LoadedLibrary& library, panel_support::WaitWindow& waitWindow)
     : platform::Dialog(res::classicPanelTemplate()), library_(library), waitWindow_(waitWindow) {
   for (const ModeGroup* group : {&kGainGroup, &kShutterGroup, &kWhiteBalanceGroup})
     for (int i = 0; i < 4; ++i)
@@ -104,7 +104,7 @@ void CameraPanel_1::showPlainSliders() {
 }
 
 void CameraPanel_1::showGain() {
-  const shell::RoundedDecimal gain = shell::RoundDecimal(entries_.GetMGC(), true);
+  const panel_support::RoundedDecimal gain = panel_support::RoundDecimal(entries_.GetMGC(), true);
   setScrollRange(ids::kGainSlider, 0, 36);
   setScrollPage(ids::kGainSlider, 1);
   setScrollPos(ids::kGainSlider, static_cast<int>(2 * gain.value));

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "platform/dialog.h"
-#include "shell/entry_points.h"
+#include "panel_support/entry_points.h"
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 class WaitWindow;
 }
 
@@ -29,7 +29,7 @@ struct ModeGroup;
 class CameraPanel_1 : public platform::Dialog {
   Q_OBJECT
  public:
-  CameraPanel_1(const platform::LoadedLibrary& library, shell::WaitWindow& waitWindow);
+  CameraPanel_1(const platform::LoadedLibrary& library, panel_support::WaitWindow& waitWindow);
 
   // True while the camera is in Remote mode: the panel sends the user's
   // mode choices. In Camera mode it offers only the automatic modes.
@@ -78,7 +78,7 @@ class CameraPanel_1 : public platform::Dialog {
   void loadConfigurationFile();
 
   const platform::LoadedLibrary& library_;
-  shell::WaitWindow& waitWindow_;
+  panel_support::WaitWindow& waitWindow_;
   ClassicPanelEntryPoints entries_;
 };
 

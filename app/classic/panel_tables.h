@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "classic/camera_panel.h"
+#include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
 
 namespace ocel::classic {

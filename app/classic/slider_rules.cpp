@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "platform/scroll_codes.h"
-#include "shell/round_decimal.h"
+#include "panel_support/round_decimal.h"
 
 namespace ocel::classic {
 
@@ -73,11 +73,11 @@ std::string gainLabel(int halfDecibels) {
 }
 
 int aeAreaValueForPercent(int percent) {
-  return static_cast<int>(shell::RoundDecimal(percent * kValuePerPercent, false).value);
+  return static_cast<int>(panel_support::RoundDecimal(percent * kValuePerPercent, false).value);
 }
 
 int aeAreaPercentForValue(int value) {
-  return static_cast<int>(shell::RoundDecimal(value * kPercentPerValue, false).value);
+  return static_cast<int>(panel_support::RoundDecimal(value * kPercentPerValue, false).value);
 }
 
 int shutterSliderValue(std::uint16_t denominator) { return denominator / 10 * 10; }

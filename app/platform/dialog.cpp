@@ -208,9 +208,14 @@ void Dialog::onClick(int id, std::function<void()> handler) {
 
 // ---- Control access ------------------------------------------------------
 
+// A panel that names an id its template lacks would otherwise change
+// nothing and go unnoticed: say so, and stop a debug build on the spot.
 QWidget* Dialog::control(int id) const {
   auto found = controls_.find(id);
-  return found == controls_.end() ? nullptr : found->second;
+  if (found != controls_.end()) return found->second;
+  qCritical("dialog %d has no control %d", template_.id, id);
+  Q_ASSERT_X(false, "Dialog::control", "a control id that is not in the dialog's template");
+  return nullptr;
 }
 
 int Dialog::checkState(int id) const {

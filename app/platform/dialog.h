@@ -21,10 +21,6 @@ namespace ocel::platform {
 
 class ScrollBarControl;
 
-// Modal results, as the buttons with these ids end a dialog.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-
 class Dialog : public QDialog {
   Q_OBJECT
  public:

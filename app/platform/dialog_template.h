@@ -30,6 +30,11 @@ enum ControlStyle : unsigned {
 // Controls without an id (fixed captions, frames) carry this one.
 inline constexpr int kNoId = -1;
 
+// The OK and cancel buttons; their ids are also the modal results with
+// which they end a dialog.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
 struct ControlTemplate {
   int id;
   ControlKind kind;

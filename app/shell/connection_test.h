@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/entry_points.h"
+#include "panel_support/entry_points.h"
 
 namespace ocel::shell {
 

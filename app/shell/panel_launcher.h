@@ -5,16 +5,18 @@
 
 #include "platform/loaded_library.h"
 
-namespace ocel::shell {
-
+namespace ocel::panel_support {
 class WaitWindow;
+}
+
+namespace ocel::shell {
 
 // What a panel borrows from the start-up sequence. The video standard is
 // for the Settings page only.
 struct Handover {
   const platform::LoadedLibrary& library;
   int videoStandard;
-  WaitWindow& waitWindow;
+  panel_support::WaitWindow& waitWindow;
 };
 
 class PanelLauncher {

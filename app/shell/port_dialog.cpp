@@ -1,6 +1,7 @@
 #include "shell/port_dialog.h"
 
 #include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
 #include "res/strings.h"
 
 namespace ocel::shell {

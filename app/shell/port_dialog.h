@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/dialog.h"
-#include "shell/entry_points.h"
+#include "panel_support/entry_points.h"
 
 namespace ocel::shell {
 

@@ -8,8 +8,8 @@
 #include "shell/connection_test.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
-#include "shell/program_status.h"
-#include "shell/wait_window.h"
+#include "panel_support/program_status.h"
+#include "panel_support/wait_window.h"
 
 namespace ocel::shell {
 
@@ -25,7 +25,7 @@ void tell(QWidget* owner, const char* text, const char* caption) {
 }  // namespace
 
 int runStartupSequence(const StartupOptions& options) {
-  resetProgramStatus();
+  panel_support::resetProgramStatus();
   tell(nullptr, res::kLoadingLibrary, res::kProgramTitle);
 
   std::string reason;
@@ -46,11 +46,11 @@ int runStartupSequence(const StartupOptions& options) {
 
   PortDialog portDialog(*library);
   portDialog.DoModal();
-  if (programFailed()) return kExitFailed;
+  if (panel_support::programFailed()) return kExitFailed;
   // Cancelled: the library stays loaded until the process ends.
   if (portDialog.cancelled) return kExitDone;
 
-  auto waitWindow = std::make_unique<WaitWindow>();
+  auto waitWindow = std::make_unique<panel_support::WaitWindow>();
   waitWindow->showCentred();
   const int model = portDialog.model;
 
@@ -67,7 +67,7 @@ int runStartupSequence(const StartupOptions& options) {
 
   waitWindow.reset();
   library.reset();
-  return programFailed() ? kExitFailed : kExitDone;
+  return panel_support::programFailed() ? kExitFailed : kExitDone;
 }
 
 }  // namespace ocel::shell

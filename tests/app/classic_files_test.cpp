@@ -10,8 +10,9 @@
 
 #include "classic/camera_panel.h"
 #include "gui_support.h"
+#include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace ocel::classic {
 namespace {
@@ -68,7 +69,7 @@ class ClassicFiles : public ::testing::Test {
   testing::ScriptedPrompts prompts;
   RecordingDouble camera{OCEL400_DOUBLE_PATH};
   std::unique_ptr<platform::LoadedLibrary> library_;
-  shell::WaitWindow waitWindow_;
+  panel_support::WaitWindow waitWindow_;
   std::unique_ptr<CameraPanel_1> panel_;
 };
 

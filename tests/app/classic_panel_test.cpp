@@ -8,8 +8,9 @@
 
 #include "gui_support.h"
 #include "platform/controls.h"
+#include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace ocel::classic {
 namespace {
@@ -60,7 +61,7 @@ class ClassicPanel : public ::testing::Test {
 
   RecordingDouble camera{OCEL400_DOUBLE_PATH};
   std::unique_ptr<platform::LoadedLibrary> library_;
-  shell::WaitWindow waitWindow_;
+  panel_support::WaitWindow waitWindow_;
   std::unique_ptr<CameraPanel_1> panel_;
 };
 

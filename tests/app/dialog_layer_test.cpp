@@ -204,5 +204,24 @@ TEST_F(DialogLayer, MouseOverAStaticReachesTheDialogInClientPixels) {
   EXPECT_EQ(dialog.mouse.back().first, 'u');
 }
 
+// A panel that names an id its template lacks is told so: a logged error,
+// and in a debug build the assertion stops it.
+TEST_F(DialogLayer, AnIdOutsideTheTemplateFailsLoudly) {
+  constexpr int kNotInTemplate = 4711;
+#ifdef QT_NO_DEBUG
+  static QString logged;
+  logged.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg) logged += text;
+      });
+  dialog.setCheck(kNotInTemplate, 1);
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(logged, QStringLiteral("dialog 900 has no control 4711"));
+#else
+  EXPECT_DEATH(dialog.setCheck(kNotInTemplate, 1), "not in the dialog's template");
+#endif
+}
+
 }  // namespace
 }  // namespace ocel::platform

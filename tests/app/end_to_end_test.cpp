@@ -8,7 +8,9 @@
 
 #include "gui_support.h"
 #include "ocel400sim/pty_camera.h"
+#include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"

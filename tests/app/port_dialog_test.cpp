@@ -11,6 +11,7 @@
 
 #include "gui_support.h"
 #include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
 
 namespace ocel::shell {
 namespace {

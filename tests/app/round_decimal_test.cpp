@@ -1,8 +1,8 @@
-#include "shell/round_decimal.h"
+#include "panel_support/round_decimal.h"
 
 #include <gtest/gtest.h>
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 namespace {
 
 TEST(RoundDecimal, RoundsOnTheTruncatedFirstDecimal) {
@@ -25,4 +25,4 @@ TEST(RoundDecimal, RoundsOnTheTruncatedFirstDecimal) {
 }
 
 }  // namespace
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

@@ -9,9 +9,10 @@
 
 #include "gui_support.h"
 #include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace ocel::shell {
 namespace {
@@ -121,7 +122,7 @@ TEST_F(StartupSequence, CancelEndsWithoutWaitWindowOrAnyCall) {
   EXPECT_EQ(camera.calls(), Calls{});
   EXPECT_EQ(prompts.texts(), (std::vector<QString>{kLoading, kLoaded}));
   for (QWidget* window : QApplication::topLevelWidgets())
-    EXPECT_EQ(qobject_cast<WaitWindow*>(window), nullptr);
+    EXPECT_EQ(qobject_cast<panel_support::WaitWindow*>(window), nullptr);
 }
 
 TEST_F(StartupSequence, LibraryThatCannotBeLoadedIsNamedAndExitsOne) {

@@ -10,7 +10,7 @@
 #include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
 #include "shell/port_dialog.h"
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   portDialog.CreateWindowOnce();
   allSaved &= save(portDialog, directory, QStringLiteral("133-port-dialog"));
 
-  ocel::shell::WaitWindow waitWindow;
+  ocel::panel_support::WaitWindow waitWindow;
   waitWindow.CreateWindowOnce();
   allSaved &= save(waitWindow, directory, QStringLiteral("156-wait-window"));
 

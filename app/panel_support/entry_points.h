@@ -13,7 +13,7 @@
 
 class QWidget;
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 class EntryPointBinder {
  public:
@@ -45,10 +45,10 @@ class EntryPointBinder {
   struct TableName {                                                                   \
     EXPORTS(OCEL_ENTRY_POINT_MEMBER)                                                   \
     bool bind(const ::ocel::platform::LoadedLibrary& library, QWidget* owner) {        \
-      ::ocel::shell::EntryPointBinder binder(library);                                 \
+      ::ocel::panel_support::EntryPointBinder binder(library);                                 \
       EXPORTS(OCEL_ENTRY_POINT_BIND)                                                   \
       return binder.complete(owner);                                                   \
     }                                                                                  \
   }
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

@@ -1,12 +1,12 @@
-#include "shell/entry_points.h"
+#include "panel_support/entry_points.h"
 
 #include <QStringList>
 
 #include "platform/user_prompts.h"
 #include "res/strings.h"
-#include "shell/program_status.h"
+#include "panel_support/program_status.h"
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 bool EntryPointBinder::complete(QWidget* owner) const {
   if (missing_.empty()) return true;
@@ -21,4 +21,4 @@ bool EntryPointBinder::complete(QWidget* owner) const {
   return false;
 }
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

@@ -1,9 +1,9 @@
-#include "shell/round_decimal.h"
+#include "panel_support/round_decimal.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 RoundedDecimal RoundDecimal(double value, bool halfSteps) {
   double whole = std::trunc(value);
@@ -26,4 +26,4 @@ RoundedDecimal RoundDecimal(double value, bool halfSteps) {
   return {whole + digit * 0.1, text};
 }
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

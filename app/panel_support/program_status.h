@@ -3,10 +3,10 @@
 // when a panel binds its entry points inside its own initialisation).
 #pragma once
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 void markProgramFailed();
 bool programFailed();
 void resetProgramStatus();  // a new run (tests run several in one process)
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

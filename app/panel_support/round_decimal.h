@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 struct RoundedDecimal {
   double value;      // i + d * 0.1
@@ -17,4 +17,4 @@ struct RoundedDecimal {
 // rounds i up. Whole steps: d of 5 or more rounds i up; d becomes 0.
 RoundedDecimal RoundDecimal(double value, bool halfSteps);
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

@@ -1,4 +1,4 @@
-#include "shell/wait_window.h"
+#include "panel_support/wait_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 
 #include "res/dialog_templates.h"
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 WaitWindow::WaitWindow() : platform::Dialog(res::waitWindowTemplate()) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -21,4 +21,4 @@ void WaitWindow::showCentred() {
   repaint();
 }
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

@@ -1,6 +1,6 @@
-#include "shell/program_status.h"
+#include "panel_support/program_status.h"
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 namespace {
 bool failed = false;
@@ -10,4 +10,4 @@ void markProgramFailed() { failed = true; }
 bool programFailed() { return failed; }
 void resetProgramStatus() { failed = false; }
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support

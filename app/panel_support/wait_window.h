@@ -4,7 +4,7 @@
 
 #include "platform/dialog.h"
 
-namespace ocel::shell {
+namespace ocel::panel_support {
 
 class WaitWindow : public platform::Dialog {
   Q_OBJECT
@@ -18,4 +18,4 @@ class WaitWindow : public platform::Dialog {
   void OnCancel() override { hide(); }
 };
 
-}  // namespace ocel::shell
+}  // namespace ocel::panel_support
