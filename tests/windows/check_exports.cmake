@@ -4,26 +4,8 @@
 # Ocel400_settings.h lists.
 #   cmake -D OBJDUMP=... -D LIBRARY=Ocel400.dll -D NAMES=export_names.h
 #         -D SETTINGS=Ocel400_settings.h -P check_exports.cmake
-execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${OBJDUMP} -p ${LIBRARY} failed")
-endif()
-
-# The name table: "[Ordinal/Name Pointer] Table", then one "[   n] Name" a
-# line up to the next blank line.
-string(FIND "${dump}" "[Ordinal/Name Pointer] Table\n" start)
-if(start EQUAL -1)
-  message(FATAL_ERROR "${LIBRARY} has no export name table")
-endif()
-string(SUBSTRING "${dump}" ${start} -1 table)
-string(FIND "${table}" "\n\n" end)
-string(SUBSTRING "${table}" 0 ${end} table)
-string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" rows "${table}")
-set(exported)
-foreach(row IN LISTS rows)
-  string(REGEX REPLACE "^\\[ *[0-9]+\\] " "" name "${row}")
-  list(APPEND exported "${name}")
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
+pe_export_names(${OBJDUMP} ${LIBRARY} exported)
 
 file(READ ${NAMES} names_text)
 string(REGEX MATCHALL "X\\([A-Za-z0-9]+\\)" entries "${names_text}")
