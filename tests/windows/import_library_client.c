@@ -17,9 +17,9 @@ static int expect(const char *call, unsigned actual, unsigned expected) {
 }
 
 int main(void) {
-#define ADDRESS_OF(name) (any_function)name,
-  volatile any_function every_export[] = {OCEL400_EXPORT_NAMES(ADDRESS_OF)};
-#undef ADDRESS_OF
+#define OCEL400_EXPORT_NAME(name) (any_function)name,
+  volatile any_function every_export[] = {OCEL400_FOR_EACH_EXPORT};
+#undef OCEL400_EXPORT_NAME
   int failures = 0;
   for (int round = 0; round < 1000; ++round) {
     failures += expect("PortInitEx(9, ...)", PortInitEx(9, OCEL400_MODEL_1, OCEL400_PAL, 9600, 0),
