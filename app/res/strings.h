@@ -23,6 +23,8 @@ inline constexpr const char* kLibraryNotLoaded =
     "Die Bibliothek %1 konnte nicht geladen werden:\r\n%2";
 inline constexpr const char* kExportMissing = "In %1 fehlt die Funktion %2.";
 inline constexpr const char* kFileNotWritten =
-    "Die Konfiguration konnte nicht vollständig in\r\n%1\r\ngeschrieben werden.";
+    "Die Konfiguration konnte nicht in\r\n%1\r\ngeschrieben werden.";
+inline constexpr const char* kFileNotRead =
+    "Die Konfiguration konnte nicht aus\r\n%1\r\ngelesen werden. Es wurde nichts gesendet.";
 
 }  // namespace ocel::res

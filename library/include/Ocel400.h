@@ -58,7 +58,8 @@ extern "C" {
 /* ---- The line ---------------------------------------------------------- */
 
 /* Opens COM<port> (1...8) with the line parameters of the last PortInitEx.
- * On Linux COMn is the device named by $OCEL400_COMn, else /dev/ttyS<n-1>.
+ * On Linux COMn is the device named by $OCEL400_COMn, else /dev/ttyS<n-1>;
+ * a variable that is set but empty names no device (code 4).
  * A port opened before is closed first. */
 OCEL400_API uint16_t OCEL400_CALL PortInit(int32_t port);
 

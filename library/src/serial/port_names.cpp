@@ -26,9 +26,10 @@ std::string devicePathForPort(const std::string& portName) {
 #if defined(_WIN32)
   return "\\\\.\\" + portName;
 #else
+  // Set but empty is a mistake to report, not a reason to talk to a real
+  // port at /dev/ttyS<n-1>: no device, so the open fails.
   const std::string variable = "OCEL400_" + portName;
-  if (const char* mapped = std::getenv(variable.c_str()); mapped != nullptr && *mapped != '\0')
-    return mapped;
+  if (const char* mapped = std::getenv(variable.c_str()); mapped != nullptr) return mapped;
   char path[32];
   std::snprintf(path, sizeof path, "/dev/ttyS%d", number - 1);
   return path;
