@@ -132,7 +132,8 @@ FileWrite replaceFileText(const std::string& path, const std::string& text) {
   if (exists && existing.st_nlink > 1) return writeInPlace(target, text);
 
   Temporary temporary(target);
-  if (temporary.fd() < 0) return exists && errno == EACCES ? writeInPlace(target, text) : failed(errno);
+  if (temporary.fd() < 0)  // a folder that takes no new files
+    return exists && errno == EACCES ? writeInPlace(target, text) : failed(errno);
   if (exists) {
     struct stat made {};
     const bool sameOwner = fstat(temporary.fd(), &made) == 0 && made.st_uid == existing.st_uid &&

@@ -131,7 +131,8 @@ class ClassicPanelShows : public ClassicPanel, public ::testing::WithParamInterf
 
 // "MGC_6_4" for a gain of 6.4 dB.
 std::string shownValueName(const ::testing::TestParamInfo<ShownValue>& info) {
-  std::string name = (QString(info.param.stem) + '_' + QString::number(info.param.value)).toStdString();
+  std::string name =
+      (QString(info.param.stem) + '_' + QString::number(info.param.value)).toStdString();
   std::replace(name.begin(), name.end(), '.', '_');
   return name;
 }

@@ -99,8 +99,10 @@ TEST_F(Ctl, FileOrOutputThatCannotBeWrittenIsExit4) {
   startCamera(0);
   ProcessResult r = ctl({"--model", "0", "save", "/nonexistent/a.cfg"});
   EXPECT_EQ(r.exitStatus, 4);
-  EXPECT_NE(r.err.find("cannot write /nonexistent/a.cfg: No such file"), std::string::npos) << r.err;
-  r = ctl({"/bin/sh", "-c", std::string("exec ") + OCEL400CTL_PATH + " --model 0 get Shape >/dev/full"});
+  EXPECT_NE(r.err.find("cannot write /nonexistent/a.cfg: No such file"), std::string::npos)
+      << r.err;
+  r = ctl({"/bin/sh", "-c",
+           std::string("exec ") + OCEL400CTL_PATH + " --model 0 get Shape >/dev/full"});
   EXPECT_EQ(r.exitStatus, 4);
   EXPECT_NE(r.err.find("cannot write the output: No space left"), std::string::npos) << r.err;
 }

@@ -313,7 +313,8 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     case Command::Set:
       toWrite = parseAssignments(cl);
       for (const Assignment& a : toWrite)
-        if (const auto note = substitutionNote(a.entry->name, a.value)) err << "ocel400ctl: " << *note << '\n';
+        if (const auto note = substitutionNote(a.entry->name, a.value))
+          err << "ocel400ctl: " << *note << '\n';
       break;
     case Command::Area: rows = parseAreaAssignments(cl); break;
     case Command::Dump:
@@ -370,7 +371,8 @@ int runCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& 
     err << "ocel400ctl: " << e.message << '\n';
     return kExitUsage;
   } catch (const Stopped& stopped) {
-    err << "ocel400ctl: stopped by signal " << stopped.signal << " after the exchange in progress\n";
+    err << "ocel400ctl: stopped by signal " << stopped.signal
+        << " after the exchange in progress\n";
     return exitStatusForSignal(stopped.signal);
   }
 }
