@@ -1,7 +1,7 @@
 #include "ctl_commands.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
