@@ -19,6 +19,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace ocel::config {
 namespace {
@@ -86,102 +87,72 @@ TEST_F(ProfileFileTest, NewFileFollowsTheUmaskAndReadsBack) {
   EXPECT_EQ(filesInDir(), std::set<std::string>{"camera.cfg"});
 }
 
-TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsRead) {
+// Only a plain file of sensible size is read, and only there (or where
+// nothing is yet) does a save write; a refused file is left as it was.
+TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);  // opening it must not block
   put(path("big.cfg"), "");
   fs::resize_file(path("big.cfg"), kMaxFileBytes + 1);
   put(path("plain.cfg"), "[Ocel400 Configuration]\nShape=1\n");
   fs::create_symlink(path("plain.cfg"), path("link.cfg"));
   fs::create_symlink(path("gone.cfg"), path("dangling.cfg"));
+  using Status = FileText::Status;
   const struct {
     std::string path;
-    FileText::Status status;
+    Status status;
     const char* reason;
+    bool saves;
   } cases[] = {
-      {dir_, FileText::Status::Refused, "is a directory"},
-      {path("fifo"), FileText::Status::Refused, "is not a regular file"},
-      {"/dev/zero", FileText::Status::Refused, "is not a regular file"},
-      {path("big.cfg"), FileText::Status::Refused, "is larger than 1 MiB"},
-      {path("missing.cfg"), FileText::Status::Missing, "No such file"},
-      {path("plain.cfg/x"), FileText::Status::Missing, "Not a directory"},
-      {path("dangling.cfg"), FileText::Status::Missing, "No such file"},
-      {path("link.cfg"), FileText::Status::Read, ""},
+      {dir_, Status::Refused, "is a directory", false},
+      {path("fifo"), Status::Refused, "is not a regular file", false},
+      {"/dev/zero", Status::Refused, "is not a regular file", false},
+      {path("big.cfg"), Status::Refused, "is larger than 1 MiB", false},
+      {path("missing.cfg"), Status::Missing, "No such file", true},
+      {path("no/such/dir.cfg"), Status::Missing, "No such file", false},
+      {path("plain.cfg/x"), Status::Missing, "Not a directory", false},
+      {path("dangling.cfg"), Status::Missing, "No such file", true},  // creates gone.cfg
+      {path("link.cfg"), Status::Read, "", true},
   };
   for (const auto& c : cases) {
     const FileText file = readTextFile(c.path);
     EXPECT_EQ(file.status, c.status) << c.path;
     EXPECT_NE(file.reason.find(c.reason), std::string::npos) << c.path << ": " << file.reason;
-    EXPECT_EQ(file.text.empty(), c.status != FileText::Status::Read) << c.path;
+    EXPECT_EQ(file.text.empty(), c.status != Status::Read) << c.path;
+    const FileWrite written = ProfileFile(c.path).writeKeys(kSection, {{"Mode", "1"}});
+    EXPECT_EQ(written.written, c.saves) << c.path << ": " << written.reason;
   }
+  EXPECT_EQ(fs::file_size(path("big.cfg")), kMaxFileBytes + 1);
+  EXPECT_EQ(contents(path("gone.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
+  EXPECT_EQ(contents(path("plain.cfg")), "[Ocel400 Configuration]\nShape=1\nMode=1\n");
 }
 
 // A save writes through a symbolic link to its target, keeps a hard-linked
 // file one file, and keeps owner and mode.
 TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
-  const std::string before = "[Ocel400 Configuration]\r\nShape=1\r\n";
-  const std::string after = "[Ocel400 Configuration]\r\nShape=2\r\n";
   fs::create_directory(path("real"));
-  const bool root = geteuid() == 0;
-  const struct {
-    const char* name;
-    std::function<std::string()> arrange;  // returns the path saved to
-    std::string other;                     // another name of the file
-  } cases[] = {
-      {"absolute symlink",
-       [&] { return fs::create_symlink(path("real/a.cfg"), path("a.cfg")), path("a.cfg"); },
-       path("real/a.cfg")},
-      {"relative symlink",
-       [&] { return fs::create_symlink("real/b.cfg", path("b.cfg")), path("b.cfg"); },
-       path("real/b.cfg")},
-      {"hard link",
-       [&] { return fs::create_hard_link(path("real/c.cfg"), path("c.cfg")), path("c.cfg"); },
-       path("real/c.cfg")},
-      {"owner and mode",
-       [&] {
-         EXPECT_EQ(chmod(path("real/d.cfg").c_str(), 0604), 0);
-         if (root) {
-           EXPECT_EQ(chown(path("real/d.cfg").c_str(), 1234, 1235), 0);
-         }
-         return path("real/d.cfg");
-       },
-       path("real/d.cfg")},
-  };
-  for (const auto& c : cases) {
-    put(c.other, before);
-    struct stat old {};
-    ASSERT_EQ(stat(c.other.c_str(), &old), 0);
-    const std::string saved = c.arrange();
-    ASSERT_EQ(lstat(c.other.c_str(), &old), 0);  // after chmod/chown
+  for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"})
+    put(path("real/") + name, "[Ocel400 Configuration]\r\nShape=1\r\n");
+  fs::create_symlink(path("real/a.cfg"), path("a.cfg"));  // absolute
+  fs::create_symlink("real/b.cfg", path("b.cfg"));        // relative
+  fs::create_hard_link(path("real/c.cfg"), path("c.cfg"));
+  ASSERT_EQ(chmod(path("real/d.cfg").c_str(), 0604), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(path("real/d.cfg").c_str(), 1234, 1235), 0);
+  }
+  for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"}) {
+    const std::string real = path("real/") + name;
+    struct stat old {}, now {};
+    ASSERT_EQ(stat(real.c_str(), &old), 0);
+    const std::string saved = fs::exists(path(name)) ? path(name) : real;
     const FileWrite written = ProfileFile(saved).writeKeys(kSection, {{"Shape", "2"}});
-    ASSERT_TRUE(written.written) << c.name << ": " << written.reason;
-    EXPECT_EQ(contents(c.other), after) << c.name;
-    EXPECT_EQ(contents(saved), after) << c.name;
-    struct stat now {};
-    ASSERT_EQ(lstat(c.other.c_str(), &now), 0);
-    EXPECT_EQ(now.st_mode, old.st_mode) << c.name;
-    EXPECT_EQ(now.st_uid, old.st_uid) << c.name;
-    EXPECT_EQ(now.st_gid, old.st_gid) << c.name;
-    EXPECT_EQ(now.st_nlink, old.st_nlink) << c.name;
+    ASSERT_TRUE(written.written) << name << ": " << written.reason;
+    EXPECT_EQ(contents(real), "[Ocel400 Configuration]\r\nShape=2\r\n") << name;
+    ASSERT_EQ(stat(real.c_str(), &now), 0);
+    EXPECT_EQ(std::tie(now.st_mode, now.st_uid, now.st_gid, now.st_nlink),
+              std::tie(old.st_mode, old.st_uid, old.st_gid, old.st_nlink))
+        << name;
   }
-  EXPECT_TRUE(fs::is_symlink(path("a.cfg")));
-  EXPECT_TRUE(fs::is_symlink(path("b.cfg")));
-}
-
-TEST_F(ProfileFileTest, FileThatCannotBeReadOrWrittenIsReportedAndLeftAlone) {
-  put(path("big.cfg"), "");
-  fs::resize_file(path("big.cfg"), kMaxFileBytes + 1);
-  const std::pair<std::string, const char*> cases[] = {
-      {path("no/such/dir/camera.cfg"), "No such file"},
-      {dir_, "is a directory"},
-      {path("big.cfg"), "is larger than 1 MiB"},
-  };
-  for (const auto& [target, reason] : cases) {
-    const FileWrite written = ProfileFile(target).writeKeys(kSection, {{"Mode", "1"}});
-    EXPECT_FALSE(written.written) << target;
-    EXPECT_NE(written.reason.find(reason), std::string::npos) << written.reason;
-  }
-  EXPECT_EQ(filesInDir(), std::set<std::string>{"big.cfg"});
-  EXPECT_EQ(fs::file_size(path("big.cfg")), kMaxFileBytes + 1);
+  EXPECT_TRUE(fs::is_symlink(path("a.cfg")) && fs::is_symlink(path("b.cfg")));
 }
 
 // A save killed at any moment leaves the old file or the new one, all keys
