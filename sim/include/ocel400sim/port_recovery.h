@@ -13,13 +13,14 @@ namespace ocelsim {
 
 class PortRecovery {
  public:
-  // slaveFd: the camera's own fd of the slave. Throws std::runtime_error.
+  // slaveFd: the camera's own fd of the slave. Where the system cannot
+  // watch it (no inotify), the camera runs without this recovery.
   PortRecovery(const std::string& slavePath, int slaveFd);
   ~PortRecovery();
   PortRecovery(const PortRecovery&) = delete;
   PortRecovery& operator=(const PortRecovery&) = delete;
 
-  // Readable when a program has closed the slave.
+  // Readable when a program has closed the slave; -1 without a watch.
   int fd() const { return watchFd_; }
   // Takes the pending notices; true when one was a close.
   bool clientClosed();
