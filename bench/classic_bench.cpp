@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "Ocel400.h"
+#include "bench_command_line.h"
 #include "classic/camera_panel.h"
 #include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
@@ -62,8 +62,11 @@ void report(const char* what, const std::vector<double>& times, int exchanges) {
 
 int main(int argc, char* argv[]) {
   int runs = 5;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
+  ocelbench::parseBenchCommandLine(
+      argc, argv,
+      "usage: ocel400-classic-bench [--runs N]\n"
+      "Times the classic panel against a paced model 0 camera (default 5 runs).\n",
+      {{"--runs", &runs}});
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
 

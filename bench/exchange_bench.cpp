@@ -9,7 +9,10 @@
 // the floor is then the 30 ms pause alone, the figure to set beside the same
 // run of the DLL under Wine (library_windows_tests bench, see the README).
 //
-//   ocel400-bench [--exchanges N] [--instant]   (the simulator is found beside it)
+// With --late N it runs N rounds of a write and a read-back against a camera
+// that holds every other reply back beyond the read window (simulator
+// --fault late:50) and counts the read-backs that were accepted with a value
+// other than the one just written: a late reply taken for a newer exchange's.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -19,7 +22,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -28,6 +30,7 @@
 #include <vector>
 
 #include "Ocel400.h"
+#include "bench_command_line.h"
 
 extern char** environ;
 
@@ -100,6 +103,26 @@ Figures measure(int count, const std::function<void(int)>& exchange) {
   return {median(wall), median(cpu), cpuSum / count, answered};
 }
 
+// Rounds of SetShape(v) then GetShape() with a new v each round.
+void measureLateReplies(int rounds) {
+  int stale = 0, unanswered = 0;
+  std::vector<double> roundMs;
+  for (int i = 0; i < rounds; ++i) {
+    const int written = 100 + i % 100;
+    const auto start = Clock::now();
+    SetShape(static_cast<std::uint16_t>(written));
+    const int read = GetShape();
+    roundMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    if (LastResult() != OCEL400_DONE)
+      ++unanswered;
+    else if (read != written)
+      ++stale;
+  }
+  std::printf("late replies (late:50): %d rounds of write + read-back, %d stale values accepted, "
+              "%d read-backs unanswered, round median %.0f ms\n",
+              rounds, stale, unanswered, median(roundMs));
+}
+
 void report(const char* what, const Figures& f, double floorMs) {
   std::printf("%-28s median %7.2f ms  ratio %.3f  cpu median %.3f ms, mean %.3f ms%s\n", what,
               f.medianMs, f.medianMs / floorMs, f.medianCpuMs, f.meanCpuMs,
@@ -110,17 +133,16 @@ void report(const char* what, const Figures& f, double floorMs) {
 
 int main(int argc, char** argv) {
   int count = 100;
+  int lateRounds = 0;
   bool instant = false;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--exchanges") == 0 && i + 1 < argc) {
-      count = std::max(1, std::atoi(argv[++i]));
-    } else if (std::strcmp(argv[i], "--instant") == 0) {
-      instant = true;
-    } else {
-      std::fprintf(stderr, "usage: %s [--exchanges N] [--instant]\n", argv[0]);
-      return 2;
-    }
-  }
+  ocelbench::parseBenchCommandLine(
+      argc, argv,
+      "usage: ocel400-bench [--exchanges N] [--instant] | --late N\n"
+      "  --exchanges N  acknowledged writes and reads to time (default 100)\n"
+      "  --instant      the simulator answers at once instead of pacing its line\n"
+      "  --late N       only count stale values in N write + read-back rounds against a\n"
+      "                 camera that answers every other frame 200 ms late\n",
+      {{"--exchanges", &count}, {"--late", &lateRounds}}, {{"--instant", &instant}});
   const double floorMs = instant ? kPauseMs : kLineFloorMs;
 
   const fs::path self = fs::canonical("/proc/self/exe");
@@ -129,6 +151,17 @@ int main(int argc, char** argv) {
   const fs::path dir = mkdtemp(pattern);
   const fs::path link = dir / "com1";
   setenv("OCEL400_COM1", link.c_str(), 1);
+
+  if (lateRounds > 0) {
+    Simulator camera(simulator, link, {"--fault", "late:50"});
+    if (PortInitEx(1, 1, 0, 9600, 0) != OCEL400_DONE) {
+      std::fprintf(stderr, "cannot open the simulator's port %s\n", link.c_str());
+      return 1;
+    }
+    measureLateReplies(lateRounds);
+    fs::remove_all(dir);
+    return 0;
+  }
 
   std::printf("floor %.2f ms (%s), %d exchanges each\n", floorMs,
               instant ? "the pause; the camera answers at once"

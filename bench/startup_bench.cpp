@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
+#include "bench_command_line.h"
 #include "ocel400sim/pty_camera.h"
 #include "platform/user_prompts.h"
 #include "shell/panel_launcher.h"
@@ -76,8 +76,11 @@ double median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
   int runs = 10;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
+  ocelbench::parseBenchCommandLine(
+      argc, argv,
+      "usage: ocel400-startup-bench [--runs N]\n"
+      "Times the settings program's start-up against the paced simulator (default 10 runs).\n",
+      {{"--runs", &runs}});
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const Clock::time_point processStart = Clock::now();
   QApplication application(argc, argv);

@@ -12,16 +12,16 @@
 
 namespace ocel::config {
 
-// Reads each key's value from the camera and writes it at once, key after
-// key, in table order. A key that cannot be written does not stop the
-// others. Returns true when every key was written.
+// Reads every key's value from the camera, in table order, then writes them
+// all to the file at once: a save that fails or is killed leaves the file
+// as it was.
 template <class Camera>
-bool saveConfiguration(const Camera& camera, const std::vector<ConfigurationKey<Camera>>& keys,
-                       ProfileFile& file) {
-  bool allWritten = true;
+FileWrite saveConfiguration(const Camera& camera,
+                            const std::vector<ConfigurationKey<Camera>>& keys, ProfileFile& file) {
+  std::vector<ProfileEntry> entries;
   for (const ConfigurationKey<Camera>& key : keys)
-    allWritten &= file.writeInt(kSection, key.key, key.read(camera));
-  return allWritten;
+    entries.push_back({key.key, std::to_string(key.read(camera))});
+  return file.writeKeys(kSection, entries);
 }
 
 template <class Camera>
@@ -45,12 +45,11 @@ std::vector<LoadedValue<Camera>> valuesToSend(const std::vector<ConfigurationKey
   return values;
 }
 
-// Sends every key's value from the file (a file that cannot be read counts
-// as empty), each as read: the setters bring values into range.
+// Sends every key's value from a file's text (empty for a missing file),
+// each as read: the setters bring values into range.
 template <class Camera>
 void loadConfiguration(const Camera& camera, const std::vector<ConfigurationKey<Camera>>& keys,
-                       const ProfileFile& file) {
-  const std::string text = file.readText().value_or(std::string());
+                       const std::string& text) {
   for (const LoadedValue<Camera>& entry : valuesToSend(keys, text))
     entry.key->send(camera, entry.value);
 }

@@ -1,14 +1,22 @@
-// A private-profile file on disk. Every write reads the file, changes the
-// one key and replaces the file atomically (temporary file, flushed, then
-// renamed over it), so a crash or a full disk never leaves a half-written
-// file behind.
+// A private-profile file on disk: read whole, and written whole. A write
+// sets all its keys in the file's text and replaces the file once, so a
+// crash, a kill or a full disk leaves the old file or the new one, never a
+// mixture.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <vector>
+
+#include "config/file_reading.h"
+#include "config/file_replacing.h"
 
 namespace ocel::config {
+
+struct ProfileEntry {
+  std::string key;
+  std::string value;
+};
 
 class ProfileFile {
  public:
@@ -16,16 +24,13 @@ class ProfileFile {
 
   const std::string& path() const { return path_; }
 
-  // Sets key in section, creating the file and the section when they are
-  // missing. False when the file could not be read or written.
-  bool writeString(const std::string& section, const std::string& key, const std::string& value);
-  bool writeInt(const std::string& section, const std::string& key, std::int64_t value) {
-    return writeString(section, key, std::to_string(value));
-  }
+  // The file's whole text, or why there is none (see readTextFile).
+  FileText read() const { return readTextFile(path_); }
 
-  // The file's whole text: empty for a missing file, none when it exists
-  // but cannot be read.
-  std::optional<std::string> readText() const;
+  // Sets every entry's key in section, in order, creating the file and the
+  // section when they are missing, and writes the file once. Fails without
+  // a change when the file exists but cannot be read.
+  FileWrite writeKeys(const std::string& section, const std::vector<ProfileEntry>& entries);
 
  private:
   std::string path_;

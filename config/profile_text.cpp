@@ -23,17 +23,43 @@ bool sameName(std::string_view a, std::string_view b) {
          });
 }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// One line of the text: what it says and how it ends ("\r\n", "\n", a bare
+// "\r" that ends the text, or nothing on a last line without a break).
+struct Line {
+  std::string_view content;
+  std::string_view ending;
+};
+
+std::vector<Line> splitLines(std::string_view text) {
+  std::vector<Line> lines;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
+    const std::size_t newline = text.find('\n');
+    std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
+    std::size_t contentEnd = newline == std::string_view::npos ? text.size() : newline;
+    if (contentEnd > 0 && text[contentEnd - 1] == '\r') --contentEnd;
+    lines.push_back({text.substr(0, contentEnd), text.substr(contentEnd, end - contentEnd)});
+    text.remove_prefix(end);
   }
   return lines;
+}
+
+bool endsWithBreak(const Line& line) { return line.ending.ends_with('\n'); }
+
+// The line break a new line gets: that of the line before it, else the
+// text's first, else CRLF (a new file).
+std::string_view newLineBreak(const std::vector<Line>& lines, std::size_t before) {
+  if (before > 0 && endsWithBreak(lines[before - 1])) return lines[before - 1].ending;
+  for (const Line& line : lines)
+    if (endsWithBreak(line)) return line.ending;
+  return "\r\n";
+}
+
+// A line that is followed by a new one needs a break of its own; a bare CR
+// at the end of the text keeps its byte and gains the LF.
+void giveBreak(std::vector<Line>& lines, std::size_t index, std::string_view lineBreak) {
+  Line& line = lines[index];
+  if (endsWithBreak(line)) return;
+  line.ending = line.ending.empty() ? lineBreak : std::string_view("\r\n");
 }
 
 // "[name]" -> name; none for any other line.
@@ -59,22 +85,22 @@ struct SectionSpan {
   std::size_t first, last;
 };
 
-std::optional<SectionSpan> findSection(const std::vector<std::string_view>& lines,
+std::optional<SectionSpan> findSection(const std::vector<Line>& lines,
                                        std::string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto name = sectionName(lines[i]);
+    const auto name = sectionName(lines[i].content);
     if (!name || !sameName(*name, section)) continue;
     std::size_t end = i + 1;
-    while (end < lines.size() && !sectionName(lines[end])) ++end;
+    while (end < lines.size() && !sectionName(lines[end].content)) ++end;
     return SectionSpan{i + 1, end};
   }
   return std::nullopt;
 }
 
-std::optional<std::size_t> findKey(const std::vector<std::string_view>& lines,
-                                   const SectionSpan& span, std::string_view key) {
+std::optional<std::size_t> findKey(const std::vector<Line>& lines, const SectionSpan& span,
+                                   std::string_view key) {
   for (std::size_t i = span.first; i < span.last; ++i) {
-    const auto name = keyName(lines[i]);
+    const auto name = keyName(lines[i].content);
     if (name && sameName(*name, key)) return i;
   }
   return std::nullopt;
@@ -84,43 +110,48 @@ std::optional<std::size_t> findKey(const std::vector<std::string_view>& lines,
 
 std::optional<std::string> readProfileString(std::string_view text, std::string_view section,
                                              std::string_view key) {
-  const std::vector<std::string_view> lines = splitLines(text);
+  const std::vector<Line> lines = splitLines(text);
   const auto span = findSection(lines, section);
   if (!span) return std::nullopt;
   const auto line = findKey(lines, *span, key);
   if (!line) return std::nullopt;
-  const std::string_view entry = lines[*line];
+  const std::string_view entry = lines[*line].content;
   return std::string(trim(entry.substr(entry.find('=') + 1)));
 }
 
 std::string writeProfileString(std::string_view text, std::string_view section,
                                std::string_view key, std::string_view value) {
-  const std::string_view eol =
-      text.empty() || text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-  std::vector<std::string_view> lines = splitLines(text);
+  std::vector<Line> lines = splitLines(text);
   const std::string entry = std::string(key) + "=" + std::string(value);
   std::string header(1, '[');
   header.append(section).push_back(']');
 
+  // Puts a new line before index, after a line that ends in a break.
+  auto insert = [&lines](std::size_t index, std::string_view content) {
+    const std::string_view lineBreak = newLineBreak(lines, index);
+    if (index > 0) giveBreak(lines, index - 1, lineBreak);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), Line{content, lineBreak});
+  };
+
   if (const auto span = findSection(lines, section)) {
     if (const auto line = findKey(lines, *span, key)) {
-      lines[*line] = entry;
+      lines[*line].content = entry;  // the line keeps its own ending
     } else {
       // After the section's last entry, before any blank lines that part it
       // from the next section.
       std::size_t at = span->last;
-      while (at > span->first && trim(lines[at - 1]).empty()) --at;
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+      while (at > span->first && trim(lines[at - 1].content).empty()) --at;
+      insert(at, entry);
     }
   } else {
-    lines.push_back(header);
-    lines.push_back(entry);
+    insert(lines.size(), header);
+    insert(lines.size(), entry);
   }
 
   std::string result;
-  for (std::string_view line : lines) {
-    result.append(line);
-    result.append(eol);
+  for (const Line& line : lines) {
+    result.append(line.content);
+    result.append(line.ending);
   }
   return result;
 }

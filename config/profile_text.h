@@ -17,8 +17,9 @@ std::optional<std::string> readProfileString(std::string_view text, std::string_
 
 // The text with key set to value: replaced in place when the key exists,
 // otherwise appended after the section's last entry; the section is added
-// at the end when it is missing. Every other line keeps its place. Lines
-// end as in the given text (CRLF for a new file).
+// at the end when it is missing. Every other byte stays as it was: each line
+// keeps its own ending (mixed CRLF and LF, a bare CR at the end), and a new
+// line takes the break of the line before it (CRLF in a new file).
 std::string writeProfileString(std::string_view text, std::string_view section,
                                std::string_view key, std::string_view value);
 

@@ -13,7 +13,8 @@ void CameraPanel_1::saveConfigurationFile() {
       this, {platform::FileDialogRequest::Mode::Save, /*askBeforeReplacing=*/false});
   if (!path) return;
   config::ProfileFile file(path->toStdString());
-  if (!config::saveConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file))
+  if (!config::saveConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file)
+           .written)
     platform::userPrompts().showMessage(
         this, QString::fromUtf8(res::kFileNotWritten).arg(*path),
         QString::fromUtf8(res::kErrorCaption));
@@ -23,8 +24,15 @@ void CameraPanel_1::loadConfigurationFile() {
   const std::optional<QString> path = platform::userPrompts().chooseFile(
       this, {platform::FileDialogRequest::Mode::Open, /*askBeforeReplacing=*/false});
   if (!path) return;
-  const config::ProfileFile file(path->toStdString());
-  config::loadConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file);
+  // A missing file loads the defaults; one that exists but cannot be read
+  // (a folder, a device, too large) must not reset the camera.
+  const config::FileText file = config::ProfileFile(path->toStdString()).read();
+  if (file.status == config::FileText::Status::Refused) {
+    platform::userPrompts().showMessage(this, QString::fromUtf8(res::kFileNotRead).arg(*path),
+                                        QString::fromUtf8(res::kErrorCaption));
+    return;
+  }
+  config::loadConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file.text);
   OnInitDialog();
 }
 

@@ -26,6 +26,8 @@ inline constexpr const char* kExportMissing = "In %1 fehlt die Funktion %2.";
 inline constexpr const char* kCameraStoppedAnswering =
     "Die Kamera an %1 antwortet nicht.\r\nDie Einstellung wurde nicht übernommen.";
 inline constexpr const char* kFileNotWritten =
-    "Die Konfiguration konnte nicht vollständig in\r\n%1\r\ngeschrieben werden.";
+    "Die Konfiguration konnte nicht in\r\n%1\r\ngeschrieben werden.";
+inline constexpr const char* kFileNotRead =
+    "Die Konfiguration konnte nicht aus\r\n%1\r\ngelesen werden. Es wurde nichts gesendet.";
 
 }  // namespace ocel::res

@@ -61,7 +61,8 @@ extern "C" {
 /* ---- The line ---------------------------------------------------------- */
 
 /* Opens COM<port> (1...8) with the line parameters of the last PortInitEx.
- * On Linux COMn is the device named by $OCEL400_COMn, else /dev/ttyS<n-1>.
+ * On Linux COMn is the device named by $OCEL400_COMn, else /dev/ttyS<n-1>;
+ * a variable that is set but empty names no device (code 4, errno ENOENT).
  * A port opened before is closed first.
  *
  * When the port cannot be opened (result 4), the cause is left where the

@@ -13,8 +13,8 @@ namespace ocel400 {
 
 // On Linux COMn is the device named by $OCEL400_COMn when that is set, else
 // /dev/ttyS<n-1> (the numbering Wine uses). On Windows it is \\.\COMn, which
-// is valid for every port number. Empty for a name that is not COM<digits>
-// or for COM0.
+// is valid for every port number. Empty for a name that is not COM<digits>,
+// for COM0, and for a variable that is set but empty.
 inline std::string devicePathForPort(const std::string& portName) {
   if (portName.size() < 4 || portName.compare(0, 3, "COM") != 0) return {};
   int number = 0;
@@ -27,9 +27,10 @@ inline std::string devicePathForPort(const std::string& portName) {
 #if defined(_WIN32)
   return "\\\\.\\" + portName;
 #else
+  // Set but empty is a mistake to report, not a reason to talk to a real
+  // port at /dev/ttyS<n-1>: no device, so the open fails.
   const std::string variable = "OCEL400_" + portName;
-  if (const char* mapped = std::getenv(variable.c_str()); mapped != nullptr && *mapped != '\0')
-    return mapped;
+  if (const char* mapped = std::getenv(variable.c_str()); mapped != nullptr) return mapped;
   char path[32];
   std::snprintf(path, sizeof path, "/dev/ttyS%d", number - 1);
   return path;

@@ -16,6 +16,9 @@ namespace {
 
 // Without a PC side the master reports EIO; look again after this long.
 constexpr Nanoseconds kMasterRest = std::chrono::milliseconds(50);
+// The kernel tells of a close before it drops the closer's flock: look at
+// the port's lock a moment later.
+constexpr Nanoseconds kLockCheckDelay = std::chrono::milliseconds(20);
 
 timespec timeoutUntil(TimePoint deadline) {
   const long long ns = std::max(Nanoseconds::zero(), deadline - Clock::now()).count();
@@ -34,6 +37,7 @@ CameraServer::CameraServer(const Options& options)
     : start_(Clock::now()),
       options_(options),
       camera_(options, start_),
+      recovery_(pty_.slavePath(), pty_.slave()),
       link_(options.linkPath, pty_.slavePath()),
       trace_(options.trace, start_) {
   wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
@@ -58,14 +62,20 @@ void CameraServer::run(int stopFd) {
     deliverArrivals(now);
     sendDueOutput(now);
     if (masterRestingUntil_ && *masterRestingUntil_ <= now) masterRestingUntil_.reset();
+    if (lockCheckAt_ && *lockCheckAt_ <= now) {
+      lockCheckAt_.reset();
+      if (recovery_.releaseIfAbandoned())
+        trace_.event(now, "a client died holding the port: its exclusive flag cleared");
+    }
 
-    pollfd fds[3] = {{wakeFd_, POLLIN, 0},
+    pollfd fds[4] = {{wakeFd_, POLLIN, 0},
                      {masterRestingUntil_ ? -1 : pty_.master(), POLLIN, 0},
-                     {stopFd, POLLIN, 0}};
+                     {stopFd, POLLIN, 0},
+                     {recovery_.fd(), POLLIN, 0}};
     const std::optional<TimePoint> deadline = nextDeadline();
     timespec timeout{};
     if (deadline) timeout = timeoutUntil(*deadline);
-    if (ppoll(fds, 3, deadline ? &timeout : nullptr, nullptr) < 0) {
+    if (ppoll(fds, 4, deadline ? &timeout : nullptr, nullptr) < 0) {
       if (errno == EINTR) continue;
       throw std::runtime_error(std::string("ppoll: ") + std::strerror(errno));
     }
@@ -75,6 +85,8 @@ void CameraServer::run(int stopFd) {
       return;
     }
     if (fds[2].revents != 0) return;
+    if (fds[3].revents != 0 && recovery_.clientClosed())
+      lockCheckAt_ = Clock::now() + kLockCheckDelay;
     if (fds[1].revents & POLLIN) {
       takeInput(Clock::now());
     } else if (fds[1].revents != 0) {
@@ -171,6 +183,7 @@ std::optional<TimePoint> CameraServer::nextDeadline() const {
   auto consider = [&deadline](TimePoint due) {
     if (!deadline || due < *deadline) deadline = due;
   };
+  if (lockCheckAt_) consider(*lockCheckAt_);
   if (!arrivals_.empty()) consider(arrivals_.front().at);
   if (!outputs_.empty()) consider(outputs_.begin()->first);
   return deadline;

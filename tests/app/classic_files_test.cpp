@@ -121,6 +121,16 @@ TEST_F(ClassicFiles, LoadOfAnEmptyOrMissingFileSendsTheDefaults) {
   }
 }
 
+// A file that exists but cannot be read (here a folder) must not reset the
+// camera to the defaults: it is reported and nothing is sent.
+TEST_F(ClassicFiles, LoadOfAFileThatCannotBeReadIsReportedAndSendsNothing) {
+  clickAnswering(ids::kConfigLoad, QString::fromStdString(dir_));
+  EXPECT_EQ(camera.calls(), Calls{});
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_TRUE(prompts.messages[0].text.contains(QString::fromStdString(dir_)));
+  EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
+}
+
 TEST_F(ClassicFiles, LoadConvertsGainAndShutterAndMatchesKeysInAnyCase) {
   write("odd.cfg", "[ocel400 configuration]\nmgc*2=13\nMES=70000\nSHAPE=12x\nzeile3=31\n");
   clickAnswering(ids::kConfigLoad, file("odd.cfg"));

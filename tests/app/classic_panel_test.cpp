@@ -131,6 +131,14 @@ struct ShownValue {
 
 class ClassicPanelShows : public ClassicPanel, public ::testing::WithParamInterface<ShownValue> {};
 
+// "MGC_6_4" for a gain of 6.4 dB.
+std::string shownValueName(const ::testing::TestParamInfo<ShownValue>& info) {
+  std::string name =
+      (QString(info.param.stem) + '_' + QString::number(info.param.value)).toStdString();
+  std::replace(name.begin(), name.end(), '.', '_');
+  return name;
+}
+
 TEST_P(ClassicPanelShows, TheCamerasValue) {
   const ShownValue& c = GetParam();
   camera.setValue(c.stem, c.value);
@@ -152,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
         ShownValue{"MGC", 6.9, ids::kGainSlider, 14, {{ids::kGainLabel, "7.0"}}},
         ShownValue{"AEArea", 64, ids::kAeAreaSlider, 25,
                    {{ids::kInsideLabel, "75"}, {ids::kOutsideLabel, "25"}}},
-        ShownValue{"YGamma", 200, ids::kYGammaSlider, 200, {{ids::kYGammaLabel, "200"}}}));
+        ShownValue{"YGamma", 200, ids::kYGammaSlider, 200, {{ids::kYGammaLabel, "200"}}}),
+    shownValueName);
 
 // ---- Sliders ----------------------------------------------------------------
 

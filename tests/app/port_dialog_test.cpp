@@ -135,8 +135,14 @@ TEST_P(PortDialogCancel, SetsCancelledAndCallsNothing) {
   EXPECT_EQ(calls(), Calls{});
 }
 
+std::string leaveName(const ::testing::TestParamInfo<Leave>& info) {
+  constexpr const char* kNames[] = {"CancelButton", "EscKey", "CloseBox"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Ways, PortDialogCancel,
-                         ::testing::Values(Leave::CancelButton, Leave::EscKey, Leave::CloseBox));
+                         ::testing::Values(Leave::CancelButton, Leave::EscKey, Leave::CloseBox),
+                         leaveName);
 
 }  // namespace
 }  // namespace ocel::shell

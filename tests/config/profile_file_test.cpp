@@ -1,18 +1,30 @@
+// Configuration files on disk: what is refused when reading, and that a
+// save replaces the file whole, keeps what the file is, and leaves the old
+// file whole when it is killed or the disk is full.
 #include "config/profile_file.h"
 #include "config/profile_text.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 
 namespace ocel::config {
 namespace {
 
+namespace fs = std::filesystem;
 constexpr const char* kSection = "Ocel400 Configuration";
 
 class ProfileFileTest : public ::testing::Test {
@@ -22,62 +34,184 @@ class ProfileFileTest : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir_ = pattern;
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void TearDown() override { fs::remove_all(dir_); }
   std::string path(const char* name) const { return dir_ + "/" + name; }
+  std::set<std::string> filesInDir() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_))
+      names.insert(entry.path().filename().string());
+    return names;
+  }
 
   std::string dir_;
 };
 
-int readInt(const ProfileFile& file, const char* key, int fallback) {
-  return readProfileInt(file.readText().value_or(""), kSection, key, fallback);
+void put(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+std::string contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
-TEST_F(ProfileFileTest, MissingFileReadsDefaultsAndIsCreatedOnWrite) {
+// Runs body in a child process; its exit status, -1 when it did not exit.
+int inChild(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) _exit(body());
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Every key set to the same round number, as one save of a camera writes them.
+std::vector<ProfileEntry> roundOfKeys(int round, std::size_t keys, std::size_t valueSize = 0) {
+  std::vector<ProfileEntry> entries;
+  const std::string value = std::to_string(round) + std::string(valueSize, '0');
+  for (std::size_t k = 1; k <= keys; ++k) entries.push_back({"Key" + std::to_string(k), value});
+  return entries;
+}
+
+TEST_F(ProfileFileTest, NewFileFollowsTheUmaskAndReadsBack) {
   ProfileFile file(path("camera.cfg"));
-  EXPECT_EQ(file.readText(), "");
-  EXPECT_EQ(readInt(file, "Shape", 235), 235);
-  ASSERT_TRUE(file.writeInt(kSection, "Shape", 17));
-  EXPECT_EQ(readInt(file, "shape", 235), 17);
-  EXPECT_EQ(file.readText(), "[Ocel400 Configuration]\r\nShape=17\r\n");
+  EXPECT_EQ(file.read().status, FileText::Status::Missing);
+  const mode_t previous = umask(027);
+  const FileWrite written = file.writeKeys(kSection, {{"Shape", "17"}, {"Mode", "1"}});
+  umask(previous);
+  ASSERT_TRUE(written.written) << written.reason;
+  EXPECT_EQ(file.read().text, "[Ocel400 Configuration]\r\nShape=17\r\nMode=1\r\n");
   struct stat status {};
   ASSERT_EQ(stat(file.path().c_str(), &status), 0);
-  EXPECT_NE(status.st_mode & S_IRGRP, 0u) << "a new file follows the umask, not 0600";
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+  EXPECT_EQ(filesInDir(), std::set<std::string>{"camera.cfg"});
 }
 
-TEST_F(ProfileFileTest, ValueThatIsNotAPlainNumberReadsAsDefault) {
-  ProfileFile file(path("odd.cfg"));
-  ASSERT_TRUE(file.writeString(kSection, "Shape", "12abc"));
-  EXPECT_EQ(readInt(file, "Shape", 235), 235);
+// Only a plain file of sensible size is read, and only there (or where
+// nothing is yet) does a save write; a refused file is left as it was.
+TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
+  ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);  // opening it must not block
+  put(path("big.cfg"), "");
+  fs::resize_file(path("big.cfg"), kMaxFileBytes + 1);
+  put(path("plain.cfg"), "[Ocel400 Configuration]\nShape=1\n");
+  fs::create_symlink(path("plain.cfg"), path("link.cfg"));
+  fs::create_symlink(path("gone.cfg"), path("dangling.cfg"));
+  using Status = FileText::Status;
+  const struct {
+    std::string path;
+    Status status;
+    const char* reason;
+    bool saves;
+  } cases[] = {
+      {dir_, Status::Refused, "is a directory", false},
+      {path("fifo"), Status::Refused, "is not a regular file", false},
+      {"/dev/zero", Status::Refused, "is not a regular file", false},
+      {path("big.cfg"), Status::Refused, "is larger than 1 MiB", false},
+      {path("missing.cfg"), Status::Missing, "No such file", true},
+      {path("no/such/dir.cfg"), Status::Missing, "No such file", false},
+      {path("plain.cfg/x"), Status::Missing, "Not a directory", false},
+      {path("dangling.cfg"), Status::Missing, "No such file", true},  // creates gone.cfg
+      {path("link.cfg"), Status::Read, "", true},
+  };
+  for (const auto& c : cases) {
+    const FileText file = readTextFile(c.path);
+    EXPECT_EQ(file.status, c.status) << c.path;
+    EXPECT_NE(file.reason.find(c.reason), std::string::npos) << c.path << ": " << file.reason;
+    EXPECT_EQ(file.text.empty(), c.status != Status::Read) << c.path;
+    const FileWrite written = ProfileFile(c.path).writeKeys(kSection, {{"Mode", "1"}});
+    EXPECT_EQ(written.written, c.saves) << c.path << ": " << written.reason;
+  }
+  EXPECT_EQ(fs::file_size(path("big.cfg")), kMaxFileBytes + 1);
+  EXPECT_EQ(contents(path("gone.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
+  EXPECT_EQ(contents(path("plain.cfg")), "[Ocel400 Configuration]\nShape=1\nMode=1\n");
 }
 
-TEST_F(ProfileFileTest, UnwritableLocationIsReportedAndLeavesNothing) {
-  ProfileFile file(path("no/such/dir/camera.cfg"));
-  EXPECT_FALSE(file.writeInt(kSection, "Mode", 1));
-  EXPECT_FALSE(std::filesystem::exists(file.path()));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
-                          std::filesystem::directory_iterator()),
-            0);
+// A save writes through a symbolic link to its target, keeps a hard-linked
+// file one file, and keeps owner and mode.
+TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
+  fs::create_directory(path("real"));
+  for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"})
+    put(path("real/") + name, "[Ocel400 Configuration]\r\nShape=1\r\n");
+  fs::create_symlink(path("real/a.cfg"), path("a.cfg"));  // absolute
+  fs::create_symlink("real/b.cfg", path("b.cfg"));        // relative
+  fs::create_hard_link(path("real/c.cfg"), path("c.cfg"));
+  ASSERT_EQ(chmod(path("real/d.cfg").c_str(), 0604), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(path("real/d.cfg").c_str(), 1234, 1235), 0);
+  }
+  for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"}) {
+    const std::string real = path("real/") + name;
+    struct stat old {}, now {};
+    ASSERT_EQ(stat(real.c_str(), &old), 0);
+    const std::string saved = fs::exists(path(name)) ? path(name) : real;
+    const FileWrite written = ProfileFile(saved).writeKeys(kSection, {{"Shape", "2"}});
+    ASSERT_TRUE(written.written) << name << ": " << written.reason;
+    EXPECT_EQ(contents(real), "[Ocel400 Configuration]\r\nShape=2\r\n") << name;
+    ASSERT_EQ(stat(real.c_str(), &now), 0);
+    EXPECT_EQ(std::tie(now.st_mode, now.st_uid, now.st_gid, now.st_nlink),
+              std::tie(old.st_mode, old.st_uid, old.st_gid, old.st_nlink))
+        << name;
+  }
+  EXPECT_TRUE(fs::is_symlink(path("a.cfg")) && fs::is_symlink(path("b.cfg")));
 }
 
-// A writer killed at any moment leaves either the old file or the new one,
-// never a mixture: each write replaces the file whole.
-TEST_F(ProfileFileTest, KilledWriterLeavesAWholeFile) {
-  const std::string big(200000, 'x');
+// A save killed at any moment leaves the old file or the new one, all keys
+// from one save: the file is written once per save, not once per key.
+TEST_F(ProfileFileTest, KilledSaveLeavesOneSavesKeys) {
   ProfileFile file(path("camera.cfg"));
-  ASSERT_TRUE(file.writeString(kSection, "Pad", big));
-  ASSERT_TRUE(file.writeInt(kSection, "Round", 0));
+  std::vector<ProfileEntry> first = roundOfKeys(0, 23);
+  first.push_back({"Pad", std::string(200000, 'x')});  // a slow write, to be killed in
+  ASSERT_TRUE(file.writeKeys(kSection, first).written);
   for (int attempt = 0; attempt < 5; ++attempt) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      for (int round = 1;; ++round) file.writeInt(kSection, "Round", round);
+      for (int round = 1;; ++round) file.writeKeys(kSection, roundOfKeys(round, 23));
     }
     usleep(20000 + attempt * 7000);
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
-    const std::string text = file.readText().value_or("");
-    EXPECT_EQ(readProfileString(text, kSection, "Pad"), big);
-    EXPECT_GE(readProfileInt(text, kSection, "Round", -1), 0);
+    const std::string text = file.read().text;
+    EXPECT_EQ(readProfileString(text, kSection, "Pad")->size(), 200000u);
+    const int round = readProfileInt(text, kSection, "Key1", -1);
+    for (int k = 2; k <= 23; ++k)
+      EXPECT_EQ(readProfileInt(text, kSection, "Key" + std::to_string(k), -1), round) << k;
+  }
+}
+
+// On a full disk (a small tmpfs of its own) a save fails whole: the old file
+// stays as it was, whether it is replaced or written in place (hard link).
+TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
+  const std::string old = "[Ocel400 Configuration]\r\nMode=1\r\n";
+  for (const bool hardLinked : {false, true}) {
+    const int status = inChild([&] {
+      if (unshare(CLONE_NEWNS) != 0 ||
+          mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+          mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k") != 0)
+        return 77;
+      put(path("camera.cfg"), old);
+      if (hardLinked) fs::create_hard_link(path("camera.cfg"), path("other.cfg"));
+      // Fill the disk, then free 20 KiB: room for a few keys, not for all.
+      int fill = 0;
+      while (contents(path("camera.cfg")) == old) {
+        const std::string name = path(("fill" + std::to_string(fill++)).c_str());
+        std::ofstream filler(name, std::ios::binary);
+        if (!(filler << std::string(4096, 'f') << std::flush)) break;
+      }
+      for (int i = 0; i < 5; ++i) fs::remove(path(("fill" + std::to_string(i)).c_str()));
+      const FileWrite written =
+          ProfileFile(path("camera.cfg")).writeKeys(kSection, roundOfKeys(7, 23, 2000));
+      if (written.written || written.reason.find("No space") == std::string::npos) return 1;
+      if (contents(path("camera.cfg")) != old) return 2;
+      for (const auto& entry : fs::directory_iterator(dir_)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "camera.cfg" && name != "other.cfg" && !name.starts_with("fill")) return 3;
+      }
+      return 0;
+    });
+    if (status == 77) GTEST_SKIP() << "a tmpfs of its own needs root";
+    EXPECT_EQ(status, 0) << (hardLinked ? "hard-linked" : "single link")
+                         << ": 1 saved or no reason, 2 old file changed, 3 a stray file";
   }
 }
 

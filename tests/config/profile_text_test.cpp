@@ -28,6 +28,15 @@ TEST(ProfileWrite, ChangesOnlyTheKey) {
       {"same key in another section untouched",
        "[Ocel400 Configuration]\nMode=1\n[Other]\nMode=9\n", "Mode", "2",
        "[Ocel400 Configuration]\nMode=2\n[Other]\nMode=9\n"},
+      {"mixed line endings kept", "[Ocel400 Configuration]\r\nA=1\nMode=0\r\nB=2\n", "Mode", "7",
+       "[Ocel400 Configuration]\r\nA=1\nMode=7\r\nB=2\n"},
+      {"bare CR at the end kept", "[Ocel400 Configuration]\r\nMode=0\r", "Mode", "7",
+       "[Ocel400 Configuration]\r\nMode=7\r"},
+      {"new key after a bare CR: the CR stays, LF added",
+       "[Ocel400 Configuration]\r\nA=1\r", "Mode", "3",
+       "[Ocel400 Configuration]\r\nA=1\r\nMode=3\r\n"},
+      {"new key after a last line without break", "[Ocel400 Configuration]\nA=1", "Mode", "3",
+       "[Ocel400 Configuration]\nA=1\nMode=3\n"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(writeProfileString(c.before, kSection, c.key, c.value), c.after) << c.name;

@@ -6,13 +6,18 @@
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <thread>
 #include <tuple>
 
+#include "Ocel400.h"
 #include "command_line.h"
 #include "ocel400sim/pty_camera.h"
 #include "run_process.h"
+#include "settings_catalog.h"
+#include "value_rules.h"
 
 namespace ocel::testing {
 namespace {
@@ -27,8 +32,9 @@ class Ctl : public ::testing::Test {
     return *camera_;
   }
 
+  // Runs ocel400ctl with args, or a shell command line given as its own argv.
   ProcessResult ctl(std::vector<std::string> args) {
-    args.insert(args.begin(), OCEL400CTL_PATH);
+    if (args.empty() || args.front() != "/bin/sh") args.insert(args.begin(), OCEL400CTL_PATH);
     setenv("OCEL400_COM1", camera_ ? camera_->slavePath().c_str() : "/nonexistent", 1);
     return runProcess(args);
   }
@@ -71,12 +77,38 @@ TEST_F(Ctl, SaveOnOneCameraLoadOnAnother) {
   }
 }
 
-TEST_F(Ctl, LoadOfAMissingFileSendsNothing) {
+// Only a regular, readable file is loaded; anything else is refused, with
+// the reason, before a frame goes out (a directory used to reset the camera).
+TEST_F(Ctl, LoadOfAFileThatCannotBeReadSendsNothing) {
   auto& camera = startCamera(0);
-  const ProcessResult r = ctl({"--model", "0", "load", "/nonexistent/a.cfg"});
-  EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_NE(r.err.find("cannot read /nonexistent/a.cfg"), std::string::npos) << r.err;
+  const std::string fifo = ::testing::TempDir() + "/ctl-fifo";
+  unlink(fifo.c_str());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // must not block holding the port
+  const std::pair<std::string, const char*> cases[] = {
+      {"/nonexistent/a.cfg", "No such file"},
+      {::testing::TempDir(), "is a directory"},
+      {fifo, "is not a regular file"},
+      {"/dev/zero", "is not a regular file"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const ProcessResult r = ctl({"--model", "0", "load", path});
+    EXPECT_EQ(r.exitStatus, 4) << path;
+    EXPECT_NE(r.err.find("cannot read " + path + ": " + reason), std::string::npos) << r.err;
+  }
   EXPECT_TRUE(camera.receivedFrames().empty());
+  unlink(fifo.c_str());
+}
+
+TEST_F(Ctl, FileOrOutputThatCannotBeWrittenIsExit4) {
+  startCamera(0);
+  ProcessResult r = ctl({"--model", "0", "save", "/nonexistent/a.cfg"});
+  EXPECT_EQ(r.exitStatus, 4);
+  EXPECT_NE(r.err.find("cannot write /nonexistent/a.cfg: No such file"), std::string::npos)
+      << r.err;
+  r = ctl({"/bin/sh", "-c",
+           std::string("exec ") + OCEL400CTL_PATH + " --model 0 get Shape >/dev/full"});
+  EXPECT_EQ(r.exitStatus, 4);
+  EXPECT_NE(r.err.find("cannot write the output: No space left"), std::string::npos) << r.err;
 }
 
 TEST_F(Ctl, Model0GainAndAreaGrid) {
@@ -143,6 +175,39 @@ TEST_F(Ctl, PortThatCannotBeOpenedIsExit3WithItsCause) {
   close(holder);
   std::remove(file.c_str());
   EXPECT_TRUE(held.receivedFrames().empty());
+
+  // Set but empty: an error, not /dev/ttyS0.
+  const ProcessResult r =
+      ctl({"/bin/sh", "-c", std::string("OCEL400_COM1= exec ") + OCEL400CTL_PATH + " get Shape"});
+  EXPECT_EQ(r.exitStatus, 3);
+  EXPECT_NE(r.err.find("COM1 ($OCEL400_COM1 is empty): cannot open the port: no such device"),
+            std::string::npos)
+      << r.err;
+}
+
+// Ctrl-C, kill and a closed terminal end ocel400ctl after the exchange in
+// progress with 128 + the signal's number: every reading it finished is
+// printed, none is cut short, and the port is free for the next run.
+TEST_F(Ctl, StopSignalEndsAfterTheExchangeInProgress) {
+  auto& camera = startCamera(1);
+  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
+  for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+    camera.clearLog();
+    const StartedProcess run = startProcess({OCEL400CTL_PATH, "dump"});
+    close(run.stdinFd);
+    for (int wait = 0; wait < 400 && camera.receivedFrames().size() < 2; ++wait)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    kill(run.pid, signal);
+    EXPECT_EQ(waitForExit(run.pid), status) << signal;
+    std::string out;
+    char buffer[4096];
+    for (ssize_t n; (n = read(run.stdoutFd, buffer, sizeof buffer)) > 0;) out.append(buffer, n);
+    close(run.stdoutFd);
+    close(run.stderrFd);
+    const auto lines = static_cast<std::size_t>(std::count(out.begin(), out.end(), '\n'));
+    EXPECT_EQ(lines, camera.receivedFrames().size()) << signal << ":\n" << out;
+    EXPECT_LT(lines, 44u) << "stopped early";
+  }
 }
 
 TEST_F(Ctl, UsageErrorsAreExit2AndTouchNoPort) {
@@ -156,6 +221,10 @@ TEST_F(Ctl, UsageErrorsAreExit2AndTouchNoPort) {
       {{"set", "Shape"}, "expected NAME=VALUE"},
       {{"set", "Shape=abc"}, "Shape takes a whole number"},
       {{"set", "MES=70000"}, "MES takes x of 1/x s"},
+      {{"set", "MGC=0x10"}, "MGC takes a gain in dB, not '0x10'"},
+      {{"set", "MGC=1e2"}, "MGC takes a gain in dB, not '1e2'"},
+      {{"set", "MGC= 6"}, "MGC takes a gain in dB"},
+      {{"set", "Shape=+5"}, "Shape takes a whole number"},
       {{"area"}, "the area grid is a setting of model 0"},
       {{"--model", "0", "area", "6=1"}, "ROW=MASK with ROW 1...5"},
       {{"--port", "9", "dump"}, "--port takes one of 1, 2"},
@@ -169,6 +238,46 @@ TEST_F(Ctl, UsageErrorsAreExit2AndTouchNoPort) {
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
   EXPECT_TRUE(camera.receivedFrames().empty());
+}
+
+// A value the library will replace is named on stderr, and what the note
+// says goes out is what the camera receives.
+TEST_F(Ctl, SubstitutedValuesAreNamedAndSentAsNamed) {
+  auto& camera = startCamera(1);
+  const ProcessResult r = ctl({"set", "Shape=-1", "shape=65543", "ModeES=3", "Usflg=5", "MGC=49"});
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(r.err,
+            "ocel400ctl: Shape=-1: the library sends 235 instead (Shape takes 0...255)\n"
+            "ocel400ctl: Shape=65543: the library sends 7 instead (Shape takes 0...255)\n"
+            "ocel400ctl: ModeES=3: the library sends 2 instead (ModeES takes 0, 1, 2 or 4)\n"
+            "ocel400ctl: Usflg=5: the library sends nothing (Usflg takes 1 or 255)\n"
+            "ocel400ctl: MGC=49: the library sends 0.0 dB instead (MGC takes 0...48 dB)\n");
+  EXPECT_EQ(camera.receivedFrames().size(), 4u) << "nothing sent for Usflg=5";
+}
+
+// ocel400ctl's rules against the library's frames: for every setting, what
+// it predicts for a negative and a high value is the value field sent.
+TEST_F(Ctl, PredictedValuesAreTheOnesTheLibrarySends) {
+  for (int model : {1, 0}) {
+    auto& camera = startCamera(model);
+    setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
+    ASSERT_EQ(PortInitEx(1, model, 0, 9600, 0), OCEL400_DONE);
+    for (const ocelctl::SettingEntry& entry : ocelctl::allSettings()) {
+      if (!ocelctl::existsOnModel(entry, model) || entry.kind != ocelctl::ValueKind::Plain ||
+          (model == 0 && entry.name != "AEArea"))
+        continue;
+      for (double value : {-1.0, 200.0}) {
+        const auto sent = ocelctl::valueSent(entry.name, value);
+        const std::size_t framesBefore = camera.receivedFrames().size();
+        entry.set(value);
+        const auto frames = camera.receivedFrames();
+        ASSERT_EQ(frames.size(), framesBefore + (sent ? 1 : 0)) << entry.name << "=" << value;
+        if (sent) {
+          EXPECT_EQ(std::stoi(frames.back().substr(10, 3)), *sent) << entry.name << "=" << value;
+        }
+      }
+    }
+  }
 }
 
 TEST(CtlCommandLine, OptionsInBothSpellings) {

@@ -1,12 +1,13 @@
 // The port is the program's alone while it holds it, and free again once it
-// is closed, also for an ordinary user, whom TIOCEXCL left on a pty would
-// lock out; a port taken or forbidden is refused with its cause in errno.
-// Runs the programs as "nobody" when the test runs as root.
+// is closed or its holder killed, also for an ordinary user, whom TIOCEXCL
+// left on a pty would lock out; a port taken or forbidden is refused with its
+// cause in errno. Runs the programs as "nobody" when the test runs as root.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 
 #include "ocel400sim/pty_camera.h"
@@ -77,6 +78,19 @@ TEST_F(ExclusivePort, SecondProgramIsRefusedAsInUseUntilTheFirstHasClosed) {
 
   for (int probe = 0; probe < 2; ++probe)
     EXPECT_EQ(runProcess(asNobody("probe")).exitStatus, 0) << "port not free again";
+
+  // A holder killed outright cannot clear the flag; the camera does.
+  const StartedProcess killed = startProcess(asNobody("hold"));
+  EXPECT_GT(read(killed.stdoutFd, opened, sizeof opened - 1), 0);
+  kill(killed.pid, SIGKILL);
+  waitForExit(killed.pid);
+  for (int fd : {killed.stdinFd, killed.stdoutFd, killed.stderrFd}) close(fd);
+  int status = -1;
+  for (int probe = 0; probe < 50 && status != 0; ++probe) {
+    if (probe > 0) usleep(20000);
+    status = runProcess(asNobody("probe")).exitStatus;
+  }
+  EXPECT_EQ(status, 0) << "port still locked after its holder was killed";
 }
 
 // No permission bits at all: nobody may open it, nor the owner, who is the

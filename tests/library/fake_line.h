@@ -19,6 +19,9 @@ class FakeLine final : public serial::SerialLine {
   // What happened, one word per call: discard, rts+, rts-, write:<bytes>,
   // read:<count>, pause:<ms>.
   std::vector<std::string> log;
+  // How long reads would have waited on a real line, in byte times of the
+  // read window: a read that comes back short waits its whole window.
+  std::size_t byteTimesWaited = 0;
 
   void discardInput() override { log.push_back("discard"); }
   void setRts(bool raised) override { log.push_back(raised ? "rts+" : "rts-"); }
@@ -39,6 +42,7 @@ class FakeLine final : public serial::SerialLine {
     }
     const std::size_t n = std::min(size, reply.size());
     std::copy_n(reply.begin(), n, buffer);
+    if (n < size) byteTimesWaited += size;
     log.push_back("read:" + std::to_string(n));
     return n;
   }

@@ -25,9 +25,10 @@ std::string firstLine(int fd) {
   return text;
 }
 
-TEST(Program, ServesUntilTerminatedAndRemovesItsLink) {
+TEST(Program, ReplacesAStaleLinkServesUntilTerminatedAndRemovesItsLink) {
   namespace fs = std::filesystem;
   const fs::path link = fs::temp_directory_path() / ("ocelsim-prog-" + std::to_string(getpid()));
+  fs::create_symlink("/dev/pts/ocelsim-gone", link);  // left behind by a killed camera
   const StartedProcess program =
       startProcess({OCEL400_CAMSIM_PATH, "--model", "0", "--link", link.string(), "--instant"});
   const std::string line = firstLine(program.stdoutFd);

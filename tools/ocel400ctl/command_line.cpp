@@ -26,9 +26,13 @@ const char* const kUsage =
     "  save FILE               read the model's configuration keys into FILE (.cfg)\n"
     "  load FILE               send the configuration keys of FILE to the camera\n"
     "\n"
-    "Names are the library's setting stems, in any case (Shape, mgc, REBPS).\n"
-    "Exit status: 0 done, 1 the camera did not answer, 2 usage,\n"
-    "3 the port could not be opened.\n";
+    "Names are the library's setting stems, in any case (Shape, mgc, REBPS). Values\n"
+    "are plain decimal numbers; a value the library will replace is named on stderr.\n"
+    "\n"
+    "Exit status: 0 done, 1 the camera did not answer, 2 usage error, 3 the port\n"
+    "could not be opened, 4 a file (or the output) could not be read or written;\n"
+    "SIGINT, SIGTERM and SIGHUP stop it after the exchange in progress with\n"
+    "128 + the signal's number (130, 143, 129).\n";
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "ctl_commands.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cmath>
-#include <filesystem>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -15,6 +14,8 @@
 #include "config/configuration_transfer.h"
 #include "open_failure.h"
 #include "settings_catalog.h"
+#include "stop_signals.h"
+#include "value_rules.h"
 
 namespace ocelctl {
 
@@ -38,6 +39,15 @@ class UsageError {
   std::string message;
 };
 
+// Thrown before an exchange once a stop signal came.
+struct Stopped {
+  int signal;
+};
+
+void stopIfAsked() {
+  if (const int signal = stopSignal(); signal != 0) throw Stopped{signal};
+}
+
 std::optional<long long> parseInteger(std::string_view text) {
   long long value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -45,11 +55,22 @@ std::optional<long long> parseInteger(std::string_view text) {
   return value;
 }
 
+// Plain decimal notation only: an optional minus, digits and an optional
+// fraction ("6.5", "-1"); no hexadecimal, exponent, blanks or "inf".
 std::optional<double> parseDecimal(std::string_view text) {
-  const std::string copy(text);
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  if (copy.empty() || *end != '\0' || !std::isfinite(value)) return std::nullopt;
+  const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+  const std::size_t point = digits.find('.');
+  const auto allDigits = [](std::string_view part) {
+    return !part.empty() && std::all_of(part.begin(), part.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (!allDigits(digits.substr(0, point)) ||
+      (point != std::string_view::npos && !allDigits(digits.substr(point + 1))))
+    return std::nullopt;
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                         std::chars_format::fixed);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
@@ -128,12 +149,18 @@ std::string areaCells(int mask) {
   return cells;
 }
 
+// The device a port maps to, for messages.
+std::string deviceOf(const std::string& portName) {
+  const std::string device = ocel400::devicePathForPort(portName);
+  return device.empty() ? "$OCEL400_" + portName + " is empty" : device;
+}
+
 // The opened camera line, and how its failures are told.
 class Camera {
  public:
   Camera(const CommandLine& cl, std::ostream& err)
       : cl_(cl), err_(err), portName_("COM" + std::to_string(cl.port)),
-        device_(ocel400::devicePathForPort(portName_)) {}
+        device_(deviceOf(portName_)) {}
 
   bool open() {
     const std::uint16_t result = PortInitEx(cl_.port, cl_.model, cl_.standard, cl_.baud, cl_.parity);
@@ -167,6 +194,7 @@ class Camera {
 int readSettings(Camera& camera, const std::vector<const SettingEntry*>& entries,
                  std::ostream& out, bool asTable) {
   for (const SettingEntry* entry : entries) {
+    stopIfAsked();
     const double value = entry->get();
     if (!camera.answered("Get" + std::string(entry->name))) return kExitNoAnswer;
     const std::string text = formatValue(*entry, value);
@@ -186,6 +214,7 @@ int readSettings(Camera& camera, const std::vector<const SettingEntry*>& entries
 
 int showArea(Camera& camera, std::ostream& out) {
   for (int row = 1; row <= kAreaRows; ++row) {
+    stopIfAsked();
     const std::int32_t mask = ReadArea(row);
     if (!camera.answered("ReadArea(" + std::to_string(row) + ")")) return kExitNoAnswer;
     out << row << '=' << mask << "\t" << areaCells(mask) << '\n';
@@ -223,43 +252,46 @@ const ConfigurationKeys& keysForModel(int model) {
 }
 
 // Reads every key first, so that a camera that stops answering leaves the
-// file as it was; then writes the keys in order.
+// file as it was; then writes the file once.
 int saveToFile(const CommandLine& cl, Camera& camera, std::ostream& out, std::ostream& err) {
   const LinkedExports library;
-  std::vector<std::int32_t> values;
+  std::vector<ocel::config::ProfileEntry> entries;
   for (const auto& key : keysForModel(cl.model)) {
-    values.push_back(key.read(library));
+    stopIfAsked();
+    const std::int32_t value = key.read(library);
     if (!camera.answered("reading " + std::string(key.key))) return kExitNoAnswer;
+    entries.push_back({key.key, std::to_string(value)});
   }
   ocel::config::ProfileFile file(cl.words.front());
-  std::size_t index = 0;
-  for (const auto& key : keysForModel(cl.model)) {
-    if (!file.writeInt(ocel::config::kSection, key.key, values[index++])) {
-      err << "ocel400ctl: cannot write " << file.path() << '\n';
-      return kExitNoAnswer;
-    }
+  if (const auto written = file.writeKeys(ocel::config::kSection, entries); !written.written) {
+    err << "ocel400ctl: cannot write " << file.path() << ": " << written.reason << '\n';
+    return kExitFileError;
   }
-  out << "saved " << values.size() << " keys to " << file.path() << '\n';
+  out << "saved " << entries.size() << " keys to " << file.path() << '\n';
   return kExitDone;
 }
 
+// The text of a file to load: a file that is missing or cannot be read is
+// an error here, not an empty file, so a script's typo cannot reset a camera.
+std::optional<std::string> fileToLoad(const std::string& path, std::ostream& err) {
+  ocel::config::FileText file = ocel::config::readTextFile(path);
+  if (file.status == ocel::config::FileText::Status::Read) return std::move(file.text);
+  err << "ocel400ctl: cannot read " << path << ": " << file.reason << '\n';
+  return std::nullopt;
+}
+
 // Sends the file's keys in their send order; keys the file lacks send their
-// defaults. A file that cannot be read is an error here, not an empty file:
-// a script's typo must not reset a camera.
-int loadFromFile(const CommandLine& cl, Camera& camera, std::ostream& out, std::ostream& err) {
-  const ocel::config::ProfileFile file(cl.words.front());
-  const std::optional<std::string> text = file.readText();
-  if (!text || !std::filesystem::exists(file.path())) {
-    err << "ocel400ctl: cannot read " << file.path() << '\n';
-    return kExitNoAnswer;
-  }
+// defaults.
+int loadFromFile(const CommandLine& cl, const std::string& text, Camera& camera,
+                 std::ostream& out) {
   const LinkedExports library;
-  const auto values = ocel::config::valuesToSend(keysForModel(cl.model), *text);
+  const auto values = ocel::config::valuesToSend(keysForModel(cl.model), text);
   for (const auto& entry : values) {
+    stopIfAsked();
     entry.key->send(library, entry.value);
     if (!camera.answered("sending " + std::string(entry.key->key))) return kExitNoAnswer;
   }
-  out << "loaded " << values.size() << " keys from " << file.path() << '\n';
+  out << "loaded " << values.size() << " keys from " << cl.words.front() << '\n';
   return kExitDone;
 }
 
@@ -273,7 +305,12 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       if (cl.words.empty()) throw UsageError("get needs at least one NAME");
       for (const std::string& name : cl.words) toRead.push_back(&settingNamed(name, cl.model));
       break;
-    case Command::Set: toWrite = parseAssignments(cl); break;
+    case Command::Set:
+      toWrite = parseAssignments(cl);
+      for (const Assignment& a : toWrite)
+        if (const auto note = substitutionNote(a.entry->name, a.value))
+          err << "ocel400ctl: " << *note << '\n';
+      break;
     case Command::Area: rows = parseAreaAssignments(cl); break;
     case Command::Dump:
       if (!cl.words.empty()) throw UsageError("dump takes no arguments");
@@ -284,13 +321,19 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       break;
     case Command::Help: out << kUsage; return kExitDone;
   }
+  // A file to load is read whole before the port is touched.
+  std::optional<std::string> loadText;
+  if (cl.command == Command::Load && !(loadText = fileToLoad(cl.words.front(), err)))
+    return kExitFileError;
 
+  stopIfAsked();
   Camera camera(cl, err);
   if (!camera.open()) return kExitPortNotOpened;
   switch (cl.command) {
     case Command::Get: return readSettings(camera, toRead, out, false);
     case Command::Set:
       for (const Assignment& a : toWrite) {
+        stopIfAsked();
         a.entry->set(a.value);
         if (!camera.answered("Set" + std::string(a.entry->name))) return kExitNoAnswer;
       }
@@ -298,6 +341,7 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     case Command::Area:
       if (rows.empty()) return showArea(camera, out);
       for (const AreaAssignment& a : rows) {
+        stopIfAsked();
         SelectArea(a.mask, static_cast<std::uint8_t>(a.row));
         if (!camera.answered("SelectArea(" + std::to_string(a.mask) + ", " + std::to_string(a.row) + ")"))
           return kExitNoAnswer;
@@ -305,7 +349,7 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       return kExitDone;
     case Command::Dump: return dump(cl, camera, out);
     case Command::Save: return saveToFile(cl, camera, out, err);
-    case Command::Load: return loadFromFile(cl, camera, out, err);
+    case Command::Load: return loadFromFile(cl, *loadText, camera, out);
     case Command::Help: break;
   }
   return kExitDone;
@@ -315,10 +359,16 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
 
 int runCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err) {
   try {
-    return execute(commandLine, out, err);
+    const int status = execute(commandLine, out, err);
+    stopIfAsked();  // a signal during the last exchange still says it came
+    return status;
   } catch (const UsageError& e) {
     err << "ocel400ctl: " << e.message << '\n';
     return kExitUsage;
+  } catch (const Stopped& stopped) {
+    err << "ocel400ctl: stopped by signal " << stopped.signal
+        << " after the exchange in progress\n";
+    return exitStatusForSignal(stopped.signal);
   }
 }
 

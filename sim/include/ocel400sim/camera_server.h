@@ -1,5 +1,6 @@
-// The camera on a pty: one thread polls the master and a wake-up eventfd,
-// with a timeout that runs to the next moment something is due on the line.
+// The camera on a pty: one thread polls the master, a wake-up eventfd and
+// the port's close notices, with a timeout that runs to the next moment
+// something is due on the line.
 // Everything shared with other threads sits behind one mutex.
 #pragma once
 
@@ -15,6 +16,7 @@
 #include "ocel400sim/frame_assembler.h"
 #include "ocel400sim/input_line.h"
 #include "ocel400sim/options.h"
+#include "ocel400sim/port_recovery.h"
 #include "ocel400sim/pty.h"
 #include "ocel400sim/trace.h"
 
@@ -68,6 +70,7 @@ class CameraServer {
   mutable std::mutex mutex_;
   mutable Camera camera_;  // guarded by mutex_; reading moves the zoom on
   Pty pty_;
+  PortRecovery recovery_;
   SlaveLink link_;
   int wakeFd_ = -1;
   Trace trace_;
@@ -78,6 +81,7 @@ class CameraServer {
   std::deque<Arrival> arrivals_;
   std::multimap<TimePoint, std::string> outputs_;
   std::optional<TimePoint> masterRestingUntil_;
+  std::optional<TimePoint> lockCheckAt_;  // after a client closed the port
 };
 
 }  // namespace ocelsim

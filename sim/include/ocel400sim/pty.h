@@ -19,6 +19,7 @@ class Pty {
   Pty& operator=(const Pty&) = delete;
 
   int master() const { return master_; }
+  int slave() const { return slave_; }
   const std::string& slavePath() const { return slavePath_; }
 
   // The PC side's output speed: on Linux the master reports the slave's termios.
