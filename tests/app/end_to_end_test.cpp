@@ -15,6 +15,9 @@
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
 #include "classic/camera_panel.h"
+#include "platform/property_sheet.h"
+#include "res/settings_page_ids.h"
+#include "sheet/settings_page.h"
 #include "platform/controls.h"
 #include "platform/scroll_codes.h"
 #include "program_panels.h"
@@ -122,6 +125,57 @@ TEST(EndToEndClassic, SliderMoveAndConfigurationRoundTripReachTheCamera) {
     EXPECT_EQ(camera.reg(kSharpness), 100);
     EXPECT_EQ(panel->controlText(ids::kSharpnessLabel), "100");
     QTest::mouseClick(panel->control(platform::kIdOk), Qt::LeftButton);
+  });
+
+  ProgramPanels panels;
+  StartupOptions startup;
+  startup.panels = &panels;
+  EXPECT_EQ(runStartupSequence(startup), 0);
+  EXPECT_TRUE(prompts.messages.size() == 2u) << "only Loading DLL and Loading DLL ok";
+}
+
+// The same against a model 1 camera: the sheet's Settings page reads it, a
+// slider move and Remote with a manual gain reach it, and a configuration
+// round trip puts a changed setting back.
+TEST(EndToEndSheet, SliderRemoteGainAndConfigurationRoundTripReachTheCamera) {
+  ocelsim::PtyCamera camera(ocelsim::Options{});
+  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
+  testing::ScriptedPrompts prompts;
+  const QString file = QString::fromStdString(::testing::TempDir() + "/end-to-end-sheet.cfg");
+  constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14;  // model 1's registers
+
+  testing::whenShows<PortDialog>([](PortDialog* dialog) {
+    QTest::mouseClick(dialog->control(platform::kIdOk), Qt::LeftButton);
+  });
+  testing::whenShows<platform::PropertySheet>([&](platform::PropertySheet* sheet) {
+    namespace ids = res::settings_page;
+    auto* page = qobject_cast<sheet::EingabeBool_1*>(sheet->page(0));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->controlText(ids::kSharpnessLabel), "128");
+    auto scroll = [page](int id, int code, int position) {
+      emit qobject_cast<platform::ScrollBarControl*>(page->control(id))->scrolled(code, position);
+    };
+    scroll(ids::kSharpnessSlider, platform::kThumbTrack, 100);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+
+    // Manual gain chosen under camera control is sent by Remote.
+    QTest::mouseClick(page->control(ids::kGainManual), Qt::LeftButton);
+    QTest::mouseClick(page->control(ids::kRemote), Qt::LeftButton);
+    EXPECT_EQ(camera.reg(kMode), 1);
+    EXPECT_EQ(camera.reg(kGainMode), 4);
+    EXPECT_TRUE(page->isControlEnabled(ids::kManualGainSlider));
+    scroll(ids::kManualGainSlider, platform::kThumbTrack, 49);
+    EXPECT_EQ(camera.reg(kGain), 241);  // 25.6 dB
+    EXPECT_EQ(page->controlText(ids::kManualGainLabel), "25.6");
+
+    prompts.fileAnswers = {file, file};
+    QTest::mouseClick(page->control(ids::kConfigSave), Qt::LeftButton);
+    camera.setReg(kSharpness, 10);
+    QTest::mouseClick(page->control(ids::kConfigLoad), Qt::LeftButton);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+    EXPECT_EQ(page->controlText(ids::kSharpnessLabel), "100");
+    EXPECT_EQ(page->controlText(ids::kManualGainLabel), "25.6");
+    sheet->EndDialog(platform::kIdOk);
   });
 
   ProgramPanels panels;
