@@ -27,15 +27,15 @@ bool EingabeBool_1::usable(int controlId) const {
 }
 
 void EingabeBool_1::unlockDependents(const ModeGroup& group) {
-  for (const std::vector<int>* ids :
+  for (const std::vector<int>* list :
        {&group.lockedByAnyOtherChoice, &group.lockedWhenOtherChoiceSent})
-    for (int id : *ids) enableControl(id, usable(id));
+    for (int id : *list) enableControl(id, usable(id));
 }
 
 void EingabeBool_1::lockDependents(const ModeGroup& group) {
-  for (const std::vector<int>* ids :
+  for (const std::vector<int>* list :
        {&group.lockedByAnyOtherChoice, &group.lockedWhenOtherChoiceSent})
-    for (int id : *ids) enableControl(id, false);
+    for (int id : *list) enableControl(id, false);
 }
 
 void EingabeBool_1::chooseImageMode(const ChoiceButton& chosen) {
