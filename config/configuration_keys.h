@@ -30,9 +30,15 @@ inline std::int32_t halfDecibels(double decibels) {
   return std::isfinite(doubled) && std::fabs(doubled) < 2e9 ? static_cast<std::int32_t>(doubled)
                                                             : 0;
 }
-// And back: the file's value taken as unsigned, in dB.
+// And back: the file's value taken as unsigned, in dB. Above 24 dB a model
+// 1 camera's gain goes in steps of 1.6 dB, which half decibels cut short by
+// up to 0.5 dB (25.6 is kept as 51, 25.5 dB): such a value is sent as the
+// step it was saved from, which the camera would otherwise take a step lower.
 inline double decibelsFromHalfSteps(std::int32_t halfSteps) {
-  return static_cast<std::uint32_t>(halfSteps) * 0.5;
+  const double decibels = static_cast<std::uint32_t>(halfSteps) * 0.5;
+  if (decibels <= 24 || decibels > 48) return decibels;
+  const double step = std::ceil((decibels - 24) / 1.6) * 1.6 + 24;
+  return step - decibels < 0.5 ? step : decibels;
 }
 
 // The file's value as a setter's argument: cut to the argument's width (the

@@ -6,6 +6,7 @@
 #include "classic/camera_panel.h"
 #include "classic/panel_tables.h"
 #include "classic/slider_rules.h"
+#include "panel_support/scrolled_position.h"
 
 namespace ocel::classic {
 
@@ -14,7 +15,7 @@ void CameraPanel_1::OnHScroll(int code, int position, int controlId) {
   const auto [minimum, maximum] = scrollRange(controlId);
   const int next = controlId == ids::kShutterSlider
                        ? shutterSliderPosition(code, current, position)
-                       : plainSliderPosition(code, current, position, minimum, maximum);
+                       : panel_support::scrolledPosition(code, current, position, minimum, maximum);
   setScrollPos(controlId, next);
 
   switch (controlId) {

@@ -40,15 +40,6 @@ constexpr double kValuePerPercent = 2.55;
 
 }  // namespace
 
-int plainSliderPosition(int code, int current, int dragged, int minimum, int maximum) {
-  switch (code) {
-    case kLineLeft: return current > minimum ? current - 1 : current;
-    case kLineRight: return current < maximum ? current + 1 : current;
-    case kThumbTrack: return dragged;
-    default: return current;
-  }
-}
-
 int snapShutter(int dragged) {
   for (const SnapLimit& limit : kSnapLimits)
     if (dragged < limit.below) return limit.step;

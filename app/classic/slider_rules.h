@@ -1,15 +1,11 @@
-// The classic panel's slider arithmetic: where a scroll notification puts a
-// slider, and the conversions behind the gain, shutter and AE area sliders.
+// The classic panel's slider arithmetic: where a scroll notification puts the
+// shutter slider, and the conversions behind the gain, shutter and AE area sliders.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 namespace ocel::classic {
-
-// The new position of a plain slider: arrows step by one within the range,
-// a drag takes the dragged position, every other code keeps the position.
-int plainSliderPosition(int code, int current, int dragged, int minimum, int maximum);
 
 // The shutter slider: the arrows step along the ladder of standard speeds
 // (a position off the ladder stays where it is), a drag snaps to a step.

@@ -1,11 +1,23 @@
 #include "platform/property_sheet.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace ocel::platform {
+
+PropertySheet* PropertyPage::parentSheet() const { return qobject_cast<PropertySheet*>(window()); }
+
+void PropertyPage::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: event->ignore(); return;  // on to the sheet
+    default: Dialog::keyPressEvent(event);
+  }
+}
 
 PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
@@ -22,7 +34,11 @@ PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
   layout->addWidget(tabs_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::activate);
+  // Only the user selects pages: the tab changes that removing the pages
+  // causes after the run must not start one.
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (running_) activate(index);
+  });
 }
 
 void PropertySheet::AddPage(PropertyPage* page) {
@@ -37,8 +53,18 @@ int PropertySheet::DoModal() {
     const QSignalBlocker quiet(tabs_);
     tabs_->setCurrentIndex(0);
   }
+  endedBeforeRun_.reset();
   activate(0);
-  return exec();
+  if (endedBeforeRun_) return *endedBeforeRun_;
+  running_ = true;
+  const int result = exec();
+  running_ = false;
+  return result;
+}
+
+void PropertySheet::EndDialog(int result) {
+  if (running_) done(result);
+  else endedBeforeRun_ = result;
 }
 
 int PropertySheet::activeIndex() const { return tabs_->currentIndex(); }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -12,6 +13,8 @@
 class QTabWidget;
 
 namespace ocel::platform {
+
+class PropertySheet;
 
 class PropertyPage : public Dialog {
   Q_OBJECT
@@ -22,6 +25,14 @@ class PropertyPage : public Dialog {
   // Called each time the page becomes the active tab, after its window
   // exists.
   virtual bool OnSetActive() { return true; }
+
+  // The sheet the page has been added to, or none.
+  PropertySheet* parentSheet() const;
+
+ protected:
+  // Enter and Esc belong to the sheet, whose OK and Abbrechen they press;
+  // a page must not close itself inside it.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class PropertySheet : public QDialog {
@@ -34,7 +45,9 @@ class PropertySheet : public QDialog {
   // Selects the first page and runs the sheet modally. Returns kIdOk or
   // kIdCancel.
   int DoModal();
-  void EndDialog(int result) { done(result); }
+  // Ends the modal run with this result; called while the first page starts
+  // (before the run), DoModal returns it without running.
+  void EndDialog(int result);
 
   int activeIndex() const;
   void setActivePage(int index);
@@ -50,6 +63,8 @@ class PropertySheet : public QDialog {
 
   QTabWidget* tabs_;
   std::vector<PropertyPage*> pages_;
+  bool running_ = false;
+  std::optional<int> endedBeforeRun_;
 };
 
 }  // namespace ocel::platform

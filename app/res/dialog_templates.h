@@ -11,6 +11,8 @@ const platform::DialogTemplate& portDialogTemplate();
 const platform::DialogTemplate& waitWindowTemplate();
 // 130: the classic camera panel for model 0.
 const platform::DialogTemplate& classicPanelTemplate();
+// 142: the "Settings" page of the sheet for model 1.
+const platform::DialogTemplate& settingsPageTemplate();
 // 145: the "Zoom and Comm Settings" page of the sheet for model 1.
 const platform::DialogTemplate& zoomPageTemplate();
 

@@ -11,10 +11,11 @@ inline constexpr const char* kNoConnection =
     "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
 inline constexpr const char* kSheetCaption = "Ocel Serie";
 inline constexpr const char* kPortLabelFormat = "COM %1";
-// Said after a passed connection test while a model's panel is not built in
-// (%1: the model's name).
-inline constexpr const char* kPanelNotAvailable =
-    "Die Kamera antwortet. Das Bedienfeld für %1 ist in dieser Version noch nicht enthalten.";
+// The note beside the manual gain of the Settings page: digital gain above
+// 24 dB, else analogue (the page's start writes the short form).
+inline constexpr const char* kDigitalGainNote = "(dig)";
+inline constexpr const char* kAnalogueGainNote = "(anl)";
+inline constexpr const char* kAnalogueGainNoteAtStart = "(al)";
 
 // Failures the program reports beyond the camera link (%1: file, %2: reason
 // or function name).

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QTabBar>
 #include <QTest>
 
 #include "gui_support.h"
@@ -15,6 +16,11 @@
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
 #include "classic/camera_panel.h"
+#include "platform/property_sheet.h"
+#include "res/settings_page_ids.h"
+#include "panel_support/wait_window.h"
+#include "sheet/settings_page.h"
+#include "sheet/zoom_comm_page.h"
 #include "platform/controls.h"
 #include "platform/scroll_codes.h"
 #include "program_panels.h"
@@ -155,6 +161,64 @@ TEST(EndToEndClassic, SliderMoveAndConfigurationRoundTripReachTheCamera) {
   startup.panels = &panels;
   EXPECT_EQ(runStartupSequence(startup), 0);
   EXPECT_EQ(prompts.messages.size(), 3u) << "Loading DLL, Loading DLL ok, the camera's silence";
+}
+
+// The same against a model 1 camera: the sheet opens on the Settings page,
+// which has read the camera with the standard chosen; a slider move and
+// Remote with a manual gain reach the camera, a configuration round trip
+// puts a changed setting back, and Esc ends the program.
+TEST(EndToEndSheet, SliderRemoteGainAndConfigurationRoundTripReachTheCamera) {
+  ocelsim::PtyCamera camera(ocelsim::Options{});
+  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
+  testing::ScriptedPrompts prompts;
+  const QString file = QString::fromStdString(::testing::TempDir() + "/end-to-end-sheet.cfg");
+  constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14;  // model 1's registers
+
+  testing::whenShows<PortDialog>([](PortDialog* dialog) {
+    QTest::mouseClick(dialog->control(res::port_dialog::kNtsc), Qt::LeftButton);
+    QTest::mouseClick(dialog->control(platform::kIdOk), Qt::LeftButton);
+  });
+  testing::whenShows<platform::PropertySheet>([&](platform::PropertySheet* sheet) {
+    namespace ids = res::settings_page;
+    QTabBar* tabs = sheet->findChild<QTabBar*>();
+    EXPECT_EQ(tabs->tabText(0) + '/' + tabs->tabText(1), "Settings/Zoom and Comm Settings");
+    for (QWidget* window : QApplication::topLevelWidgets())
+      EXPECT_FALSE(qobject_cast<panel_support::WaitWindow*>(window) && window->isVisible());
+    auto* page = qobject_cast<sheet::EingabeBool_1*>(sheet->page(0));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->videoStandard, 1);
+    EXPECT_EQ(qobject_cast<sheet::ZoomComm_1*>(sheet->page(1))->zoomCode, 255);
+    EXPECT_FALSE(sheet->page(1)->isWindowCreated());
+    auto scroll = [page](int id, int code, int position) {
+      emit qobject_cast<platform::ScrollBarControl*>(page->control(id))->scrolled(code, position);
+    };
+    scroll(ids::kSharpnessSlider, platform::kThumbTrack, 100);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+
+    // Manual gain chosen under camera control is sent by Remote.
+    QTest::mouseClick(page->control(ids::kGainManual), Qt::LeftButton);
+    QTest::mouseClick(page->control(ids::kRemote), Qt::LeftButton);
+    EXPECT_EQ(camera.reg(kMode), 1);
+    EXPECT_EQ(camera.reg(kGainMode), 4);
+    EXPECT_TRUE(page->isControlEnabled(ids::kManualGainSlider));
+    scroll(ids::kManualGainSlider, platform::kThumbTrack, 49);
+    EXPECT_EQ(camera.reg(kGain), 241);  // 25.6 dB
+
+    prompts.fileAnswers = {file, file};
+    QTest::mouseClick(page->control(ids::kConfigSave), Qt::LeftButton);
+    camera.setReg(kSharpness, 10);
+    QTest::mouseClick(page->control(ids::kConfigLoad), Qt::LeftButton);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+    EXPECT_EQ(page->controlText(ids::kSharpnessLabel), "100");
+    EXPECT_EQ(page->controlText(ids::kManualGainLabel), "25.6");
+    QTest::keyClick(page->control(ids::kRemote), Qt::Key_Escape);  // ends the program
+  });
+
+  ProgramPanels panels;
+  StartupOptions startup;
+  startup.panels = &panels;
+  EXPECT_EQ(runStartupSequence(startup), 0);
+  EXPECT_TRUE(prompts.messages.size() == 2u) << "only Loading DLL and Loading DLL ok";
 }
 
 }  // namespace

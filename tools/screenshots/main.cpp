@@ -11,6 +11,9 @@
 #include "platform/loaded_library.h"
 #include "shell/port_dialog.h"
 #include "panel_support/wait_window.h"
+#include "platform/property_sheet.h"
+#include "sheet/settings_page.h"
+#include "sheet/zoom_comm_page.h"
 
 namespace {
 
@@ -64,5 +67,19 @@ int main(int argc, char* argv[]) {
   ocel::classic::CameraPanel_1 classicPanel(*library, waitWindow);
   classicPanel.CreateWindowOnce();
   allSaved &= save(classicPanel, directory, QStringLiteral("130-classic-panel"));
+
+  // The sheet with its Settings page, reading a model 1 camera.
+  ocelsim::Options model1;
+  model1.paced = false;
+  ocelsim::PtyCamera camera1(model1);
+  qputenv("OCEL400_COM1", camera1.slavePath().c_str());
+  portInitEx(1, 1, 0, 9600, 0);
+  ocel::platform::PropertySheet sheet(QStringLiteral("Ocel Serie"));
+  ocel::sheet::ZoomComm_1 zoomPage(*library);
+  ocel::sheet::EingabeBool_1 settingsPage(*library, 0, zoomPage, waitWindow);
+  sheet.AddPage(&settingsPage);
+  sheet.AddPage(&zoomPage);
+  settingsPage.CreateWindowOnce();
+  allSaved &= save(sheet, directory, QStringLiteral("142-settings-page"));
   return allSaved ? 0 : 1;
 }

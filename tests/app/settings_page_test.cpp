@@ -1,0 +1,423 @@
+// The Settings page against the recording double: what its start reads and
+// shows, what its sliders, buttons and configuration files send, through
+// real clicks; and a library that lacks an export.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <tuple>
+
+#include "classic/camera_panel.h"
+#include "gui_support.h"
+#include "panel_support/program_status.h"
+#include "panel_support/wait_window.h"
+#include "platform/controls.h"
+#include "program_panels.h"
+#include "res/classic_panel_ids.h"
+#include "res/settings_page_ids.h"
+#include "sheet/manual_gain.h"
+#include "sheet/settings_page.h"
+#include "sheet/zoom_comm_page.h"
+
+namespace ocel::sheet {
+namespace {
+
+using namespace res::settings_page;
+using Calls = std::vector<std::string>;
+using IdList = std::vector<int>;
+using Values = std::vector<std::pair<const char*, double>>;
+
+// A call log written as the calls separated by blanks.
+Calls callsIn(const std::string& spaced) {
+  std::istringstream words(spaced);
+  return Calls(std::istream_iterator<std::string>(words), {});
+}
+
+// The start sequence's 37 reads.
+const Calls kStartReads = callsIn(
+    "GetModeGC() GetModeES() GetModeWB() GetNegPos() GetMES() GetDigAgc() GetMode() GetMode() "
+    "GetPhase() GetAesRes() GetAgcRes() GetMaxGain() GetMinGain() GetESMin() GetESMax() "
+    "GetATWRes() GetCGamma() GetYGamma() GetMWBR() GetMWBB() GetShape() GetMGC() GetMode() "
+    "GetRate0() GetRate1() GetRate2() GetRate3() GetRate4() GetRate5() GetRateP() GetEZPane() "
+    "GetEZTilt() GetDZoom() GetAEMode() GetRePrt() GetReBps() GetAELevel()");
+
+// Which buttons are checked or not, which controls enabled or not.
+struct Shown {
+  IdList on = {}, off = {}, enabled = {}, disabled = {};
+};
+
+class SettingsPageTest : public ::testing::Test {
+ protected:
+  // A camera under camera control with automatic modes.
+  SettingsPageTest() {
+    for (const char* mode : {"ModeGC", "ModeES", "ModeWB"}) camera.setValue(mode, 2);
+  }
+
+  // Opens the page on the camera with these values; the log starts after it.
+  void open(int videoStandard = 0, const Values& values = {}, bool keepStartCalls = false) {
+    for (const auto& [stem, value] : values) camera.setValue(stem, value);
+    page_ = std::make_unique<EingabeBool_1>(*library_, videoStandard, zoom_, waitWindow_);
+    page_->CreateWindowOnce();
+    page_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page_.get()));
+    if (!keepStartCalls) camera.clearCalls();
+  }
+
+  void click(int id) { QTest::mouseClick(page_->control(id), Qt::LeftButton); }
+  void scroll(int id, int code, int position = 0) {
+    emit qobject_cast<platform::ScrollBarControl*>(page_->control(id))->scrolled(code, position);
+  }
+  Calls calls() const { return camera.calls(); }
+  QString text(int id) const { return page_->controlText(id); }
+  void expect(const Shown& shown) const {
+    for (int id : shown.on) EXPECT_TRUE(page_->checkState(id)) << id;
+    for (int id : shown.off) EXPECT_FALSE(page_->checkState(id)) << id;
+    for (int id : shown.enabled) EXPECT_TRUE(page_->isControlEnabled(id)) << id;
+    for (int id : shown.disabled) EXPECT_FALSE(page_->isControlEnabled(id)) << id;
+  }
+
+  RecordingDouble camera{OCEL400_DOUBLE_PATH};
+  std::unique_ptr<platform::LoadedLibrary> library_ = [] {
+    std::string reason;
+    return platform::LoadedLibrary::load(OCEL400_DOUBLE_PATH, reason);
+  }();
+  panel_support::WaitWindow waitWindow_;
+  ZoomComm_1 zoom_{*library_};
+  std::unique_ptr<EingabeBool_1> page_;
+};
+
+template <class T>
+std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+const IdList kDigitalAgc{kDigAgc6, kDigAgc12, kDigAgc15, kDigAgc18, kDigAgc21, kDigAgc24};
+const IdList kPalPair{kShutter50, kShutter120}, kNtscPair{kShutter60, kShutter100};
+const IdList kEightFixed{kShutter250,  kShutter500,   kShutter1000,  kShutter2000,
+                         kShutter4000, kShutter10000, kShutter20000, kShutter30000};
+const IdList kAllFixed = kPalPair + kNtscPair + kEightFixed;
+const IdList kGainControls = kDigitalAgc + IdList{kManualGainSlider};
+const IdList kWbSliders{kRedSlider, kBlueSlider};
+const Values kRemoteManual{{"Mode", 1}, {"ModeES", 4}, {"ModeGC", 4}, {"ModeWB", 4}};
+
+template <class Case>
+class PageCases : public SettingsPageTest, public ::testing::WithParamInterface<Case> {};
+
+TEST(ManualGain, DigitalStepsReadAsTheirTableAndReportedGainsAsRead) {
+  const char* digital[] = {"25.6", "27.2", "28.8", "30.4", "32.0", "33.6", "35.2", "36.8",
+                           "38.4", "40.0", "41.6", "43.2", "44.8", "46.4", "48.0"};
+  for (int p = 49; p <= kManualGainTop; ++p)
+    EXPECT_EQ(manualGainMoveText(manualGainDecibels(p)), digital[p - 49]) << p;
+  const std::tuple<double, const char*, int> reportedOrNot[] = {
+      {0.3, "0.3", 0}, {6.7, "6.7", 13}, {0.999, "0.9", 1}, {-1, "0.0", 0}, {NAN, "0.0", 0}};
+  for (const auto& [reported, text, position] : reportedOrNot) {
+    EXPECT_EQ(manualGainReadText(reported), text) << reported;
+    EXPECT_EQ(manualGainPosition(reported), position) << reported;
+  }
+}
+
+TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
+  const char* zoomStems[] = {"Rate0",  "Rate1",  "Rate2", "Rate3",  "Rate4", "Rate5", "RateP",
+                             "EZPane", "EZTilt", "DZoom", "AEMode", "RePrt", "ReBps", "AELevel"};
+  for (int i = 0; i < 14; ++i) camera.setValue(zoomStems[i], 10 + i);
+  open(0, {}, true);
+  EXPECT_EQ(calls(), kStartReads);
+  const ZoomComm_1& z = zoom_;
+  const int stored[] = {z.areaRate[0], z.areaRate[1], z.areaRate[2],  z.areaRate[3], z.areaRate[4],
+                        z.areaRate[5], z.peakRate,    z.panCode,      z.tiltCode,    z.zoomCode,
+                        z.blcMode,     z.cameraParity, z.cameraBaudCode, z.aeLevel};
+  for (int i = 0; i < 14; ++i) EXPECT_EQ(stored[i], 10 + i) << zoomStems[i];
+}
+
+struct StartCase {
+  const char* name;
+  Values camera;
+  std::vector<int> modeReads;  // the three GetMode answers, when they differ
+  int standard;
+  Shown shown;
+  std::vector<std::pair<int, const char*>> labels = {};
+  std::vector<std::pair<int, int>> positions = {};
+  int flags = 0;  // remoteControl, shutterManual and gainManual
+};
+
+using SettingsPageStart = PageCases<StartCase>;
+
+TEST_P(SettingsPageStart, ShowsTheCamerasValues) {
+  const StartCase& c = GetParam();
+  for (int answer : c.modeReads) camera.queueAnswer("Mode", answer);
+  open(c.standard, c.camera);
+  expect(c.shown);
+  for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(page_->scrollPos(slider), at) << slider;
+  EXPECT_EQ((std::vector<int>{page_->remoteControl, page_->shutterManual, page_->gainManual}),
+            std::vector<int>(3, c.flags));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reads, SettingsPageStart,
+    ::testing::Values(
+        StartCase{"CameraControlLocksWhatManualUnlocks",
+                  {{"ModeGC", 4}, {"ModeWB", 4}, {"ModeES", 4}}, {}, 0,
+                  {{kCamera, kGainManual}, {kRemote}, kDigitalAgc + IdList{kWbManual},
+                   kAllFixed + kWbSliders + IdList{kManualGainSlider}}},
+        StartCase{"RemoteGainManual", {{"Mode", 1}, {"ModeGC", 4}}, {}, 0,
+                  {{kRemote}, {kCamera}, kGainControls, kAllFixed + kWbSliders}, {}, {}, 1},
+        StartCase{"RemoteAllManualPal", kRemoteManual, {}, 0,
+                  {{}, {}, kPalPair + kEightFixed + kWbSliders + kGainControls, kNtscPair}, {}, {},
+                  1},
+        StartCase{"RemoteAutomaticGainLocksDigitalAgc", {{"Mode", 1}}, {}, 0,
+                  {{}, {}, {}, kDigitalAgc}, {}, {}, 1},
+        StartCase{"MixedReadsCheckBoth", {}, {0, 1, 0}, 0, {{kCamera, kRemote}}},
+        StartCase{"DigitalGain", {{"MGC", 25.6}}, {}, 0, {},
+                  {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}},
+                  {{kManualGainSlider, 49}}},
+        StartCase{"TopOfAnalogueGain", {{"MGC", 24.0}}, {}, 0, {},
+                  {{kManualGainLabel, "24.0"}, {kManualGainNote, "(al)"}},
+                  {{kManualGainSlider, 48}}},
+        StartCase{"ValuesOutsideTheRanges", {{"AesRes", 0}, {"ESMax", 200}}, {}, 0, {},
+                  {{kAesSpeedLabel, "0"}, {kShutterMaxLabel, "200"}},
+                  {{kAesSpeedSlider, 1}, {kShutterMaxSlider, 155}}},
+        StartCase{"NtscShutterUnderPal", {{"MES", 100}}, {}, 0, {{}, kAllFixed}},
+        StartCase{"Choices",
+                  {{"NegPos", 3}, {"DigAgc", 2}, {"ModeWB", 3}, {"ModeES", 1}, {"ModeGC", 3}},
+                  {}, 0,
+                  {{kNegBw, kDigAgc12, kWbAtwLock, kShutterFL},
+                   {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Sliders ------------------------------------------------------------------
+
+struct SliderCase {
+  const char* name;
+  const char* stem;  // the camera value the slider starts from
+  double start;
+  int slider, code, dragged;
+  std::vector<std::pair<int, const char*>> labels;
+  Calls calls;
+  std::vector<std::pair<int, int>> positions = {};
+};
+
+using SettingsPageSlider = PageCases<SliderCase>;
+
+TEST_P(SettingsPageSlider, MovesLabelsAndSends) {
+  const SliderCase& c = GetParam();
+  open(0, {{c.stem, c.start}});
+  scroll(c.slider, c.code, c.dragged);
+  for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(page_->scrollPos(slider), at) << slider;
+  EXPECT_EQ(calls(), c.calls);
+}
+
+constexpr int kLeft = 0, kRight = 1, kPageRight = 3, kTrack = 5;
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, SettingsPageSlider,
+    ::testing::Values(
+        SliderCase{"SharpnessStopsAtTop", "Shape", 255, kSharpnessSlider, kRight, 0,
+                   {{kSharpnessLabel, "255"}}, {"SetShape(255)"}, {{kSharpnessSlider, 255}}},
+        SliderCase{"PageClickResends", "Phase", 128, kPhaseSlider, kPageRight, 0,
+                   {{kPhaseLabel, "128"}}, {"SetPhase(128)"}},
+        SliderCase{"GainMaxPushesMinToTop", "MaxGain", 240, kGainMaxSlider, kTrack, 100,
+                   {{kGainMaxLabel, "100"}, {kGainMinLabel, "240"}},
+                   {"SetMinGain(240)", "SetMaxGain(100)"}, {{kGainMinSlider, 240}}},
+        SliderCase{"GainMinPushesMaxToZero", "MinGain", 0, kGainMinSlider, kTrack, 30,
+                   {{kGainMinLabel, "30"}, {kGainMaxLabel, "0"}},
+                   {"SetMaxGain(0)", "SetMinGain(30)"},
+                   {{kGainMaxSlider, 0}}},
+        SliderCase{"ShutterMinPushesMaxToZero", "ESMin", 0, kShutterMinSlider, kTrack, 30,
+                   {{kShutterMinLabel, "30"}, {kShutterMaxLabel, "0"}},
+                   {"SetESMax(0)", "SetESMin(30)"},
+                   {{kShutterMaxSlider, 0}}},
+        SliderCase{"ShutterMaxAtItsTopPushesMin", "ESMax", 155, kShutterMaxSlider, kRight, 0,
+                   {{kShutterMaxLabel, "155"}, {kShutterMinLabel, "255"}},
+                   {"SetESMin(255)", "SetESMax(155)"}, {{kShutterMinSlider, 255}}},
+        SliderCase{"GainIntoDigital", "MGC", 24.0, kManualGainSlider, kRight, 0,
+                   {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}}, {"SetMGC(25.6)"}},
+        SliderCase{"GainDraggedTo48", "MGC", 0, kManualGainSlider, kTrack, 48,
+                   {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}},
+        SliderCase{"GainDownToZero", "MGC", 0.5, kManualGainSlider, kLeft, 0,
+                   {{kManualGainLabel, "0.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(0)"},
+                   {{kManualGainSlider, 0}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Buttons ------------------------------------------------------------------
+
+struct ClickCase {
+  const char* name;
+  Values camera;
+  int standard;
+  IdList clicks;
+  Calls calls;  // and, when readsBack, the start's reads after them
+  Shown shown = {};
+  bool readsBack = false;
+};
+
+using SettingsPageClick = PageCases<ClickCase>;
+
+TEST_P(SettingsPageClick, SendsGatesAndReverts) {
+  const ClickCase& c = GetParam();
+  open(c.standard, c.camera);
+  for (int id : c.clicks) click(id);
+  Calls expected = c.calls;
+  if (c.readsBack) expected.insert(expected.end(), kStartReads.begin(), kStartReads.end());
+  EXPECT_EQ(calls(), expected);
+  expect(c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, SettingsPageClick,
+    ::testing::Values(
+        ClickCase{"ImageModes", {}, 0, {kNegBw, kNeg}, {"SetNegPos(3)", "SetNegPos(1)"},
+                  {{kNeg}, {kPos, kNegBw, kPosBw}}},
+        ClickCase{"CameraControlRevertsManual", {}, 0, {kWbManual}, {}, {{kWbAuto}, {kWbManual}}},
+        ClickCase{"CameraControlRevertsAndLeavesDigitalAgcAlone", {}, 0, {kGain0dB}, {},
+                  {{kGainAuto}, {kGain0dB}, kDigitalAgc, {kManualGainSlider}}},
+        ClickCase{"ShutterManualPal", {{"Mode", 1}}, 0, {kShutterManual}, {"SetModeES(4)"},
+                  {{}, {}, kPalPair + kEightFixed, kNtscPair}},
+        ClickCase{"ShutterOffLocks", kRemoteManual, 0, {kShutterOff}, {"SetModeES(0)"},
+                  {{kShutterOff}, {kShutterManual}, {}, kAllFixed}},
+        ClickCase{"Gain6dBLocks", kRemoteManual, 0, {kGain6dB}, {"SetModeGC(1)"},
+                  {{kGain6dB}, {kGainManual}, {}, kGainControls}},
+        ClickCase{"FixedShutterReplacesTheReading", kRemoteManual + Values{{"MES", 250}}, 1,
+                  {kShutter60}, {"SetMES(60)"}, {{kShutter60}, {kShutter250}}},
+        ClickCase{"DigitalAgc", kRemoteManual, 0, {kDigAgc12}, {"SetDigAgc(2)"},
+                  {{kDigAgc12}, {kDigAgc15}}},
+        ClickCase{"DigitalAgcRefusedUnderCameraControl", {{"DigAgc", 3}}, 0, {kDigAgc6}, {},
+                  {{}, kDigitalAgc}},
+        ClickCase{"CameraLocksEveryMode", kRemoteManual, 0, {kCamera}, {"SetMode(0)"},
+                  {{kShutterAuto, kGainAuto, kWbAuto}, {kRemote, kGainManual, kWbAtwLock}, {},
+                   kAllFixed + kGainControls + kWbSliders +
+                       IdList{kShutterOff, kGainAuto, kWbAtwLock}}},
+        ClickCase{"CameraThenRemote", {{"Mode", 1}}, 0, {kCamera, kRemote},
+                  {"SetMode(0)", "SetMode(1)", "SetModeES(2)", "SetModeGC(2)", "SetModeWB(2)"},
+                  {{kRemote}, {kCamera}, {kShutterOff, kGainAuto, kWbAtwLock}}, true},
+        ClickCase{"RemoteSendsTheModesChosenBefore", {}, 0,
+                  {kShutterManual, kGainAuto, kWbManual, kRemote},
+                  {"SetModeGC(2)", "SetMode(1)", "SetModeES(4)", "SetModeGC(2)", "SetModeWB(4)"},
+                  {}, true},
+        ClickCase{"SaveUnderRemoteControl", {{"Mode", 1}}, 0, {kSave}, {"SetUsflg(1)"}},
+        ClickCase{"ResetEndsUnderCameraControl", {{"Mode", 1}}, 0, {kReset},
+                  callsIn("SetNegPos(0) SetModeGC(2) SetModeES(2) SetModeWB(2) SetMGC(0) "
+                          "SetMWBR(198) SetMWBB(53) SetShape(128) SetAesRes(1) SetAgcRes(1) "
+                          "SetCGamma(32) SetATWRes(5) SetYGamma(128) SetPhase(128) SetRate0(255) "
+                          "SetRate1(255) SetRate2(255) SetRate3(255) SetRate4(255) SetRate5(255) "
+                          "SetRateP(64) SetAELevel(128) SetMaxGain(240) SetMinGain(0) "
+                          "SetESMax(255) SetESMin(0) SetRePrt(0) SetEZSWBtn(0) SetEZPane(128) "
+                          "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)"),
+                  {{kCamera}, {kRemote}}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Configuration files ----------------------------------------------------
+
+class SettingsFiles : public SettingsPageTest {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/ocel400-settings-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    open();
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  QString file(const char* name) const { return QString::fromStdString((dir_ / name).string()); }
+  std::string read(const char* name) const {
+    return (std::stringstream() << std::ifstream(dir_ / name, std::ios::binary).rdbuf()).str();
+  }
+  void clickAnswering(int button, std::optional<QString> path) {
+    prompts.fileAnswers.push_back(path);
+    click(button);
+  }
+
+  std::filesystem::path dir_;
+  testing::ScriptedPrompts prompts;
+};
+
+TEST_F(SettingsFiles, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
+  camera.setValue("MGC", 6.7);  // tenths of a dB: kept as 13 half steps
+  camera.setValue("MES", 29986);
+  camera.setValue("DigAgc", 4);
+  clickAnswering(kConfigSave, file("a.cfg"));
+  EXPECT_EQ(read("a.cfg"),
+            "[Ocel400 Configuration]\r\nNegPosMode=0\r\nMode=0\r\nModeGC=2\r\nMGC*2=13\r\n"
+            "ModeES=2\r\nMES=29986\r\nModeWB=2\r\nMWBR=0\r\nMWBB=0\r\nShape=0\r\nAesRes=0\r\n"
+            "AgcRes=0\r\nCGamma=0\r\nATWRes=0\r\nYGamma=0\r\nPhase=0\r\nRate0=0\r\nRate1=0\r\n"
+            "Rate2=0\r\nRate3=0\r\nRate4=0\r\nRate5=0\r\nRateP=0\r\nAELevel=0\r\nMaxGain=0\r\n"
+            "MinGain=0\r\nESMax=0\r\nESMin=0\r\nRePrt=0\r\nReBps=0\r\nEZSWBtn=0\r\nEZPane=0\r\n"
+            "EZTilt=0\r\nDZoom=0\r\nAEMode=0\r\nDigAgc=4\r\n");
+  EXPECT_EQ(calls().size(), 36u) << "one read per key, nothing written";
+  EXPECT_TRUE(prompts.fileRequests.at(0).askBeforeReplacing);
+}
+
+// A file the classic panel saved sets the common keys here and this page's
+// defaults for the rest, then the page reads the camera back.
+TEST_F(SettingsFiles, AClassicFileSetsTheCommonKeysAndThisPagesDefaults) {
+  for (const auto& [stem, value] : {std::pair{"NegPos", 1.0}, {"Mode", 1.0}, {"ModeGC", 4.0},
+                                    {"MGC", 6.5}, {"ModeES", 4.0}, {"MES", 250.0}, {"ModeWB", 4.0},
+                                    {"MWBR", 11.0}, {"MWBB", 12.0}, {"Shape", 30.0},
+                                    {"CGamma", 16.0}, {"ATWRes", 13.0}, {"YGamma", 14.0},
+                                    {"Phase", 15.0}, {"AEMode", 2.0}, {"AgesRes", 7.0}})
+    camera.setValue(stem, value);
+  classic::CameraPanel_1 classicPanel(*library_, waitWindow_);
+  classicPanel.CreateWindowOnce();
+  prompts.fileAnswers = {file("classic.cfg")};
+  QTest::mouseClick(classicPanel.control(res::classic_panel::kConfigSave), Qt::LeftButton);
+
+  camera.clearCalls();
+  clickAnswering(kConfigLoad, file("classic.cfg"));
+  Calls expected = callsIn(
+      "SetNegPos(1) SetMode(1) SetModeGC(4) SetModeES(4) SetModeWB(4) SetMGC(6.5) SetMES(250) "
+      "SetMWBR(11) SetMWBB(12) SetShape(30) SetAesRes(32) SetAgcRes(32) SetCGamma(16) "
+      "SetATWRes(13) SetYGamma(14) SetPhase(15) SetRate0(255) SetRate1(255) SetRate2(255) "
+      "SetRate3(255) SetRate4(255) SetRate5(255) SetRateP(64) SetAELevel(128) SetMaxGain(240) "
+      "SetMinGain(0) SetESMax(255) SetESMin(0) SetRePrt(0) SetReBps(0) SetEZSWBtn(0) "
+      "SetDZoom(255) SetEZPane(128) SetEZTilt(128) SetAEMode(2) SetDigAgc(3)");
+  expected.insert(expected.end(), kStartReads.begin(), kStartReads.end());
+  EXPECT_EQ(calls(), expected);
+}
+
+TEST_F(SettingsFiles, CancelledDialogsChangeNothing) {
+  clickAnswering(kConfigSave, std::nullopt);
+  clickAnswering(kConfigLoad, std::nullopt);
+  EXPECT_EQ(calls(), Calls{});
+  EXPECT_TRUE(std::filesystem::is_empty(dir_));
+}
+
+// The real file dialog: No to the question about an existing file writes
+// nothing and reads nothing from the camera.
+TEST_F(SettingsFiles, OverwriteQuestionAnsweredNoWritesNothing) {
+  platform::setUserPrompts(nullptr);
+  std::ofstream(dir_ / "kept.cfg") << "kept";
+  testing::whenShows<QFileDialog>([&](QFileDialog* dialog) {
+    testing::whenShows<QMessageBox>(
+        [](QMessageBox* question) { question->button(QMessageBox::No)->click(); });
+    dialog->selectFile(file("kept.cfg"));
+    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);  // asks first
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->reject();
+  });
+  click(kConfigSave);
+  EXPECT_EQ(read("kept.cfg"), "kept");
+  EXPECT_EQ(calls(), Calls{});
+}
+
+TEST(SettingsSheet, MissingExportIsReportedAndTheSheetNeverRuns) {
+  std::string reason;
+  auto library = platform::LoadedLibrary::load(OCEL400_DOUBLE_NO_GETSHAPE_PATH, reason);
+  testing::ScriptedPrompts prompts;
+  panel_support::WaitWindow waitWindow;
+  ProgramPanels().runSettingsSheet({*library, 0, waitWindow});  // a sheet that ran would hang
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_TRUE(prompts.messages[0].text.endsWith("GetShape."));
+  EXPECT_TRUE(panel_support::programFailed());
+  panel_support::resetProgramStatus();
+}
+
+}  // namespace
+}  // namespace ocel::sheet
