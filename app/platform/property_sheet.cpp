@@ -29,6 +29,13 @@ void PropertySheet::AddPage(PropertyPage* page) {
   pages_.push_back(page);
   const QSignalBlocker noActivationYet(tabs_);
   tabs_->addTab(page, page->windowTitle());
+  // A page destroyed before the sheet takes its tab with it, and the tabs
+  // move on: from then on no page is activated, so none is called half torn
+  // down or started on the way out.
+  connect(page, &QObject::destroyed, this, [this, page] {
+    pagesLeaving_ = true;
+    std::erase(pages_, page);
+  });
 }
 
 int PropertySheet::DoModal() {
@@ -46,7 +53,7 @@ int PropertySheet::activeIndex() const { return tabs_->currentIndex(); }
 void PropertySheet::setActivePage(int index) { tabs_->setCurrentIndex(index); }
 
 void PropertySheet::activate(int index) {
-  if (index < 0 || index >= static_cast<int>(pages_.size())) return;
+  if (pagesLeaving_ || index < 0 || index >= static_cast<int>(pages_.size())) return;
   PropertyPage* page = pages_[static_cast<std::size_t>(index)];
   page->CreateWindowOnce();
   page->OnSetActive();

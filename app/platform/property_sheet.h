@@ -29,7 +29,8 @@ class PropertySheet : public QDialog {
  public:
   explicit PropertySheet(const QString& caption, QWidget* parent = nullptr);
 
-  // Pages are shown in the order they are added; the sheet does not own them.
+  // Pages are shown in the order they are added; the sheet does not own them
+  // (a page may be destroyed before the sheet).
   void AddPage(PropertyPage* page);
   // Selects the first page and runs the sheet modally. Returns kIdOk or
   // kIdCancel.
@@ -50,6 +51,7 @@ class PropertySheet : public QDialog {
 
   QTabWidget* tabs_;
   std::vector<PropertyPage*> pages_;
+  bool pagesLeaving_ = false;
 };
 
 }  // namespace ocel::platform

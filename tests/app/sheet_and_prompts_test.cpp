@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <memory>
 
 #include "gui_support.h"
 #include "platform/property_sheet.h"
@@ -72,6 +73,18 @@ TEST_F(PropertySheetTest, NeverSelectedPageIsNeverCreated) {
   testing::whenModalShows([&](QWidget*) { sheet.EndDialog(kIdOk); });
   EXPECT_EQ(sheet.DoModal(), kIdOk);
   EXPECT_EQ(second.initialisations, 0);
+}
+
+TEST(PropertySheetTeardown, PagesDestroyedBeforeTheSheetActivateNothing) {
+  PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  auto first = std::make_unique<CountingPage>(kFirstPage);
+  auto second = std::make_unique<CountingPage>(kSecondPage);
+  sheet.AddPage(first.get());
+  sheet.AddPage(second.get());
+  sheet.setActivePage(1);
+  first.reset();  // the tabs move on to the second page: no new activation
+  EXPECT_EQ(second->activations, 1);
+  second.reset();
 }
 
 TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {
