@@ -9,6 +9,7 @@
 #include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
 #include "res/port_dialog_ids.h"
+#include "res/zoom_page_ids.h"
 
 namespace ocel::res {
 namespace {
@@ -28,6 +29,7 @@ TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
       {portDialogTemplate(), port_dialog::kAllIds},
       {classicPanelTemplate(), classic_panel::kAllIds},
       {classicPanelTemplate(), grid},
+      {zoomPageTemplate(), zoom_page::kAllIds},
   };
   for (const auto& [dialog, ids] : templates) {
     std::multiset<int> inTemplate;
