@@ -3,12 +3,14 @@
 // Runs offscreen; the panels read a simulated camera with factory settings.
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <cstdio>
 #include <string>
 
 #include "classic/camera_panel.h"
 #include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
+#include "sheet/zoom_comm_page.h"
 #include "shell/port_dialog.h"
 #include "panel_support/wait_window.h"
 
@@ -21,6 +23,68 @@ bool save(QWidget& window, const QDir& directory, const QString& name) {
   const bool saved = window.grab().save(path);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
   window.hide();
+  return saved;
+}
+
+// The values the Settings page hands the zoom page, read from the camera.
+void storeCameraValues(const ocel::platform::LoadedLibrary& library, ocel::sheet::ZoomComm_1& page) {
+  auto get = [&library](const char* name) {
+    return reinterpret_cast<decltype(&GetRate0)>(library.resolve(name))();
+  };
+  const char* rates[] = {"GetRate0", "GetRate1", "GetRate2", "GetRate3", "GetRate4", "GetRate5"};
+  for (int i = 0; i < 6; ++i) page.areaRate[i] = get(rates[i]);
+  page.peakRate = get("GetRateP");
+  page.panCode = get("GetEZPane");
+  page.tiltCode = get("GetEZTilt");
+  page.zoomCode = get("GetDZoom");
+  page.blcMode = get("GetAEMode");
+  page.cameraParity = get("GetRePrt");
+  page.cameraBaudCode = get("GetReBps");
+  page.aeLevel = get("GetAELevel");
+}
+
+// The keypad enlarged, with the page's hit rectangles over its pictures and
+// the switch-button bits each one sets.
+bool saveKeypadFigure(ocel::sheet::ZoomComm_1& page, const QDir& directory) {
+  constexpr int kScale = 2;
+  const QRect area(236, 20, 192, 162);
+  const QPixmap keypad = page.grab(area);
+  QPixmap figure(keypad.size() * kScale);
+  QPainter painter(&figure);
+  painter.drawPixmap(figure.rect(), keypad);
+  painter.setPen(QPen(Qt::red, 1));
+  QFont font = painter.font();
+  font.setPixelSize(11);
+  painter.setFont(font);
+  auto scaled = [&](int left, int top, int right, int bottom) {
+    return QRect(QPoint(left - area.left(), top - area.top()) * kScale,
+                 QPoint(right - area.left(), bottom - area.top()) * kScale);
+  };
+  const int bits[] = {1, 2, 4, 8, 16, 32};
+  for (int i = 0; i < 6; ++i) {
+    const auto& r = page.hitRects[i];
+    const QRect shown = scaled(r.left, r.top, r.right, r.bottom);
+    painter.drawRect(shown);
+    painter.drawText(shown.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     QString::number(bits[i]));
+  }
+  // The corners: a column's span with a row's span.
+  const struct {
+    int column, row, bits;
+  } corners[] = {{2, 4, 20}, {3, 4, 24}, {2, 5, 36}, {3, 5, 40}};
+  painter.setPen(QPen(Qt::red, 1, Qt::DashLine));
+  for (const auto& corner : corners) {
+    const auto& c = page.hitRects[corner.column];
+    const auto& r = page.hitRects[corner.row];
+    const QRect shown = scaled(c.left, r.top, c.right, r.bottom);
+    painter.drawRect(shown);
+    painter.drawText(shown.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     QString::number(corner.bits));
+  }
+  painter.end();
+  const QString path = directory.filePath(QStringLiteral("145-keypad-hit-rectangles.png"));
+  const bool saved = figure.save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
   return saved;
 }
 
@@ -64,5 +128,20 @@ int main(int argc, char* argv[]) {
   ocel::classic::CameraPanel_1 classicPanel(*library, waitWindow);
   classicPanel.CreateWindowOnce();
   allSaved &= save(classicPanel, directory, QStringLiteral("130-classic-panel"));
+
+  // The zoom page, with the values a model 1 camera zoomed to 200 % gives
+  // it; the page alone, without the sheet around it.
+  ocelsim::Options model1;
+  model1.paced = false;
+  ocelsim::PtyCamera zoomCamera(model1);
+  zoomCamera.setReg(17, 191);  // DZoom: 200 %
+  qputenv("OCEL400_COM1", zoomCamera.slavePath().c_str());
+  portInitEx(1, 1, 0, 9600, 0);
+  ocel::sheet::ZoomComm_1 zoomPage(*library);
+  storeCameraValues(*library, zoomPage);
+  zoomPage.CreateWindowOnce();
+  zoomPage.OnSetActive();
+  allSaved &= save(zoomPage, directory, QStringLiteral("145-zoom-page"));
+  allSaved &= saveKeypadFigure(zoomPage, directory);
   return allSaved ? 0 : 1;
 }
