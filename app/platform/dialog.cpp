@@ -190,6 +190,9 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
     }
   }
   widget->setGeometry(rect);
+  // Shown also when the dialog is on screen already: a page is created when
+  // its tab is first selected.
+  widget->show();
   // A frame lies beneath the controls it surrounds.
   if (entry.kind == ControlKind::GroupFrame) widget->lower();
   return widget;

@@ -60,6 +60,7 @@ TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
     EXPECT_EQ(tabs->tabText(0), "Settings");
     EXPECT_EQ(tabs->tabText(1), "Zoom and Comm Settings");
     for (int tab : {1, 0, 1}) QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    EXPECT_TRUE(second.control(8)->isVisible()) << "created while the sheet is on screen";
     QTest::keyClick(&sheet, Qt::Key_Escape);
   });
   EXPECT_EQ(sheet.DoModal(), kIdCancel);

@@ -1,7 +1,9 @@
 // The "Zoom and Comm Settings" page in a sheet, against the recording
 // double: what it shows from the values the Settings page stores, what its
-// sliders, option buttons and keypad send. The keypad gets real mouse
-// events in the page's client pixels.
+// sliders, option buttons and keypad send. Mouse events go to the sheet's
+// window, which passes them on to the widget under the pointer, as a
+// person's would: over the keypad's pictures, that is the page.
+#define QTEST_QPA_MOUSE_HANDLING
 #include "sheet/zoom_comm_page.h"
 
 #include <gtest/gtest.h>
