@@ -18,6 +18,7 @@ class PropertyPage : public Dialog {
  public:
   explicit PropertyPage(const DialogTemplate& dialogTemplate)
       : Dialog(dialogTemplate, nullptr, Placement::Page) {}
+  explicit PropertyPage(DialogTemplate&&) = delete;
 
   // Called each time the page becomes the active tab, after its window
   // exists.

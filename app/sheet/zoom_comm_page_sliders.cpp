@@ -34,8 +34,9 @@ void ZoomComm_1::OnHScroll(int code, int position, int controlId) {
     }
     return;
   }
-  const auto found = std::find_if(kWeightSliders.begin(), kWeightSliders.end(),
-                                  [controlId](const WeightSlider& s) { return s.slider == controlId; });
+  const auto found =
+      std::find_if(kWeightSliders.begin(), kWeightSliders.end(),
+                   [controlId](const WeightSlider& s) { return s.slider == controlId; });
   if (found == kWeightSliders.end()) return;
   setControlText(found->label, QStringLiteral("%1 %").arg(next));
   const int value = panel_support::byteOfPercent(next);

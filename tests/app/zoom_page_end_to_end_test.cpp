@@ -1,7 +1,9 @@
 // The zoom page against the real library and a simulated model 1 camera:
 // the keypad zooms the camera while Tele is held, the slider shows where it
 // got to, a pan button lands in the camera, and a changed camera baud rate
-// loses the line for the calls that follow.
+// loses the line for the calls that follow. The mouse goes through the
+// sheet's window.
+#define QTEST_QPA_MOUSE_HANDLING
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -32,17 +34,15 @@ TEST(ZoomPageEndToEnd, HoldingTeleZoomsTheCameraAndThePageShowsWhereItGot) {
   ASSERT_EQ(reinterpret_cast<decltype(&PortInitEx)>(entry("PortInitEx"))(1, 1, 0, 9600, 0),
             OCEL400_DONE);
 
-  // A factory camera's values, as the Settings page stores them. The pages
-  // go before the sheet they stand in.
+  // The factory camera's zoom, pan, tilt and speed, as the Settings page
+  // stores them. The pages go before the sheet they stand in.
   platform::PropertySheet sheet(QStringLiteral("Ocel Serie"));
   ZoomComm_1 page(*library);
-  for (auto& rate : page.areaRate) rate = 255;
-  page.peakRate = 64;
   page.panCode = page.tiltCode = 128;
   page.zoomCode = 255;
   page.cameraBaudCode = 96;
-  page.aeLevel = 128;
-  platform::PropertyPage settings({142, "Settings", 100, 40, {}});
+  static const platform::DialogTemplate kSettingsStandIn{142, "Settings", 100, 40, {}};
+  platform::PropertyPage settings(kSettingsStandIn);
   sheet.AddPage(&settings);
   sheet.AddPage(&page);
   sheet.show();

@@ -27,6 +27,12 @@ constexpr int kWeightSliders[] = {ids::kArea1Slider, ids::kArea2Slider, ids::kAr
                                   ids::kArea4Slider, ids::kArea5Slider, ids::kArea6Slider,
                                   ids::kPeakSlider};
 constexpr int kSideButtons[] = {ids::kPanLeft, ids::kPanRight, ids::kTiltTop, ids::kTiltBottom};
+// Pan, tilt, parity, baud rate, BLC.
+const std::vector<std::vector<int>> kGroups{{ids::kPanLeft, ids::kPanCenter, ids::kPanRight},
+                                             {ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom},
+                                             {ids::kParityNone, ids::kParityOdd, ids::kParityEven},
+                                             {ids::kBaud9600, ids::kBaud4800, ids::kBaud2400},
+                                             {ids::kBlcOff, ids::kBlcOn}};
 const QPoint kTele(310, 100), kWide(354, 100), kLeft(265, 100), kTop(330, 45),
     kBottomRight(400, 160), kBlank(150, 100);
 
@@ -39,7 +45,6 @@ class ZoomPage : public ::testing::Test {
     storeFactoryValues();
     camera.setValue("DZoom", 255);
   }
-
   // What a factory camera at 100 % hands the page through the Settings page.
   void storeFactoryValues() {
     for (auto& rate : page_->areaRate) rate = 255;
@@ -50,7 +55,6 @@ class ZoomPage : public ::testing::Test {
     page_->cameraBaudCode = 96;
     page_->aeLevel = 128;
   }
-
   // Shows the sheet with the page as its second tab; the log starts then.
   void open() {
     sheet_.AddPage(&settings_);
@@ -74,11 +78,15 @@ class ZoomPage : public ::testing::Test {
   void moveTo(QPoint at) { QTest::mouseMove(page_.get(), at); }
   Calls calls() { return camera.calls(); }
   QString text(int id) { return page_->controlText(id); }
-  bool checked(int id) { return page_->checkState(id) != 0; }
   bool enabled(int id) { return page_->isControlEnabled(id); }
-  std::string checks(std::initializer_list<int> group) {
+  // "#" checked, "." not, groups apart by "/": ".#./.#./#../#../#.".
+  std::string radioChecks() {
     std::string marks;
-    for (int id : group) marks += checked(id) ? '#' : '.';
+    for (const auto& group : kGroups) {
+      for (int id : group) marks += page_->checkState(id) ? '#' : '.';
+      marks += '/';
+    }
+    marks.pop_back();
     return marks;
   }
   std::string sideButtonsEnabled() {
@@ -94,158 +102,119 @@ class ZoomPage : public ::testing::Test {
   std::unique_ptr<ZoomComm_1> page_;
 };
 
-// ---- Activation ------------------------------------------------------------
-
 TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
   const struct {
-    const char* name;
     void (*store)(ZoomComm_1&);
     std::vector<std::pair<int, const char*>> labels;
-    std::string pan, tilt, parity, baud, blc, sides;
+    const char* checks;
+    const char* sides;
   } cases[] = {
-      {"factory", [](ZoomComm_1&) {}, {{ids::kArea1Label, "100 %"}, {ids::kPeakLabel, "25 %"},
-        {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "100 %"}}, ".#.", ".#.", "#..", "#..", "#.", "----"},
-      {"pan 100 is centre", [](ZoomComm_1& p) { p.panCode = 100; p.zoomCode = 64; },
-       {{ids::kZoomLabel, "398 %"}}, ".#.", ".#.", "#..", "#..", "#.", "eeee"},
-      {"zoom 65 truncated", [](ZoomComm_1& p) { p.tiltCode = 255; p.zoomCode = 65; },
-       {{ids::kZoomLabel, "396 %"}}, ".#.", "..#", "#..", "#..", "#.", "eeee"},
-      {"no zoom centres, side checks stay", [](ZoomComm_1& p) { p.panCode = 0; p.tiltCode = 255; },
-       {}, "##.", ".##", "#..", "#..", "#.", "----"},
-      {"values outside every group", [](ZoomComm_1& p) {
-         p.panCode = 300; p.cameraParity = 3; p.cameraBaudCode = 192; p.blcMode = 2; p.zoomCode = 191; },
-       {{ids::kZoomLabel, "200 %"}}, "...", ".#.", "...", "...", "..", "eeee"},
-      {"weights and line", [](ZoomComm_1& p) {
-         p.areaRate[2] = 128; p.peakRate = 0; p.cameraParity = 2; p.cameraBaudCode = 24; p.blcMode = 1; },
-       {{ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"}}, ".#.", ".#.", "..#", "..#", ".#", "----"},
+      {[](ZoomComm_1&) {}, {{ids::kArea1Label, "100 %"}, {ids::kPeakLabel, "25 %"},
+        {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "100 %"}}, ".#./.#./#../#../#.", "----"},
+      {[](ZoomComm_1& p) { p.panCode = 100; p.zoomCode = 64; }, {{ids::kZoomLabel, "398 %"}},
+       ".#./.#./#../#../#.", "eeee"},
+      {[](ZoomComm_1& p) { p.tiltCode = 255; p.zoomCode = 65; }, {{ids::kZoomLabel, "396 %"}},
+       ".#./..#/#../#../#.", "eeee"},
+      // Without zoom both centres are checked; the side buttons keep theirs.
+      {[](ZoomComm_1& p) { p.panCode = 0; p.tiltCode = 255; }, {}, "##./.##/#../#../#.", "----"},
+      {[](ZoomComm_1& p) { p.panCode = 300; p.cameraParity = 3; p.cameraBaudCode = 192;
+                           p.blcMode = 2; p.zoomCode = 191; },
+       {{ids::kZoomLabel, "200 %"}}, ".../.#./.../.../..", "eeee"},
+      {[](ZoomComm_1& p) { p.areaRate[2] = 128; p.peakRate = 0; p.cameraParity = 2;
+                           p.cameraBaudCode = 24; p.blcMode = 1; },
+       {{ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"}}, ".#./.#./..#/..#/.#", "----"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    camera.clearCalls();
+    SCOPED_TRACE(c.checks);
     storeFactoryValues();
     c.store(page());
     if (!page().isWindowCreated()) open();
     else switchTabsAndBack();
     for (const auto& [label, shown] : c.labels) EXPECT_EQ(text(label), shown) << label;
-    EXPECT_EQ(checks({ids::kPanLeft, ids::kPanCenter, ids::kPanRight}), c.pan);
-    EXPECT_EQ(checks({ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom}), c.tilt);
-    EXPECT_EQ(checks({ids::kParityNone, ids::kParityOdd, ids::kParityEven}), c.parity);
-    EXPECT_EQ(checks({ids::kBaud9600, ids::kBaud4800, ids::kBaud2400}), c.baud);
-    EXPECT_EQ(checks({ids::kBlcOff, ids::kBlcOn}), c.blc);
+    EXPECT_EQ(radioChecks(), c.checks);
     EXPECT_EQ(sideButtonsEnabled(), c.sides);
     EXPECT_EQ(page().scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
     EXPECT_EQ(calls(), Calls{});
-    // Leave every check off for the next case: activation must set them all.
-    for (int id : ids::kAllIds)
-      if (qobject_cast<QAbstractButton*>(page().control(id))) page().setCheck(id, 0);
+    // Every check off for the next case: activation must set them all.
+    for (const auto& group : kGroups)
+      for (int id : group) page().setCheck(id, 0);
   }
 }
 
-TEST_F(ZoomPage, BlcOnGreysTheSevenWeightSlidersAcrossTabSwitchesButNotLevel) {
-  open();
-  click(ids::kBlcOn);
-  switchTabsAndBack();
-  for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
-  EXPECT_TRUE(enabled(ids::kLevelSlider));
-  EXPECT_TRUE(checked(ids::kBlcOn));
-  click(ids::kBlcOff);
-  for (int slider : kWeightSliders) EXPECT_TRUE(enabled(slider)) << slider;
-  EXPECT_EQ(calls(), (Calls{"SetAEMode(1)", "SetAEMode(0)"}));
-  EXPECT_EQ(page().blcMode, 0);
-}
-
-// ---- Sliders -------------------------------------------------------------------
-
 TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
+  using namespace platform;  // the scroll codes
   const struct {
-    int slider, code, dragged;
-    int position;
-    int label;
+    int slider, code, dragged, label;
     const char* shown;
     const char* call;
+    const char* sides = "eeee";
   } cases[] = {
-      {ids::kArea1Slider, platform::kLineLeft, 0, 99, ids::kArea1Label, "99 %", "SetRate0(252)"},
-      {ids::kArea4Slider, platform::kThumbTrack, 10, 10, ids::kArea4Label, "10 %", "SetRate3(26)"},
-      {ids::kArea6Slider, platform::kLineRight, 0, 100, ids::kArea6Label, "100 %", "SetRate5(255)"},
-      {ids::kPeakSlider, platform::kThumbTrack, 1, 1, ids::kPeakLabel, "1 %", "SetRateP(3)"},
-      {ids::kLevelSlider, platform::kThumbTrack, 200, 200, ids::kLevelLabel, "200", "SetAELevel(200)"},
-      {ids::kLevelSlider, platform::kPageRight, 0, 200, ids::kLevelLabel, "200", "SetAELevel(200)"},
-      {ids::kZoomSlider, platform::kThumbTrack, 400, 400, ids::kZoomLabel, "400 %", "SetDZoom(63)"},
-      {ids::kZoomSlider, platform::kEndScroll, 0, 400, ids::kZoomLabel, "400 %", "SetDZoom(63)"},
+      {ids::kArea1Slider, kLineLeft, 0, ids::kArea1Label, "99 %", "SetRate0(252)"},
+      {ids::kArea4Slider, kThumbTrack, 10, ids::kArea4Label, "10 %", "SetRate3(26)"},
+      {ids::kArea6Slider, kLineRight, 0, ids::kArea6Label, "100 %", "SetRate5(255)"},
+      {ids::kPeakSlider, kThumbTrack, 1, ids::kPeakLabel, "1 %", "SetRateP(3)"},
+      {ids::kLevelSlider, kThumbTrack, 200, ids::kLevelLabel, "200", "SetAELevel(200)"},
+      {ids::kLevelSlider, kPageRight, 0, ids::kLevelLabel, "200", "SetAELevel(200)"},
+      {ids::kZoomSlider, kThumbTrack, 400, ids::kZoomLabel, "400 %", "SetDZoom(63)"},
+      {ids::kZoomSlider, kEndScroll, 0, ids::kZoomLabel, "400 %", "SetDZoom(63)"},
+      {ids::kZoomSlider, kThumbTrack, 101, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
+      // At 100 % pan and tilt are centred on the page; nothing is sent for them.
+      {ids::kZoomSlider, kLineLeft, 0, ids::kZoomLabel, "100 %", "SetDZoom(255)", "----"},
   };
+  page().zoomCode = 191;
+  page().panCode = 0;
   open();
   for (const auto& c : cases) {
     camera.clearCalls();
     scroll(c.slider, c.code, c.dragged);
-    EXPECT_EQ(page().scrollPos(c.slider), c.position) << c.call;
+    EXPECT_EQ(page().scrollPos(c.slider), text(c.label).split(' ')[0].toInt()) << c.call;
     EXPECT_EQ(text(c.label), c.shown);
     EXPECT_EQ(calls(), Calls{c.call});
+    EXPECT_EQ(sideButtonsEnabled(), c.sides) << c.call;
   }
-  EXPECT_EQ(page().areaRate[0], 252);
+  EXPECT_EQ(radioChecks(), ".#./.#./#../#../#.");
+  EXPECT_EQ(page().panCode, 0);
   EXPECT_EQ(page().areaRate[3], 26);
   EXPECT_EQ(page().peakRate, 3);
   EXPECT_EQ(page().aeLevel, 200);
-  EXPECT_EQ(page().zoomCode, 63);
+  EXPECT_EQ(page().zoomCode, 255);
   switchTabsAndBack();
   EXPECT_EQ(text(ids::kArea4Label), "10 %");
-  EXPECT_EQ(text(ids::kZoomLabel), "400 %");
 }
-
-TEST_F(ZoomPage, ZoomBackTo100CentresPanAndTiltWithoutSendingThem) {
-  page().zoomCode = 254;
-  page().panCode = 0;
-  open();
-  EXPECT_EQ(sideButtonsEnabled(), "eeee");
-  scroll(ids::kZoomSlider, platform::kLineLeft);
-  EXPECT_EQ(text(ids::kZoomLabel), "100 %");
-  EXPECT_EQ(checks({ids::kPanLeft, ids::kPanCenter, ids::kPanRight}), ".#.");
-  EXPECT_EQ(checks({ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom}), ".#.");
-  EXPECT_EQ(sideButtonsEnabled(), "----");
-  scroll(ids::kZoomSlider, platform::kLineRight);
-  EXPECT_EQ(sideButtonsEnabled(), "eeee");
-  EXPECT_EQ(calls(), (Calls{"SetDZoom(255)", "SetDZoom(254)"}));
-  EXPECT_EQ(page().panCode, 0);
-}
-
-TEST_F(ZoomPage, ArrowClickSendsTheNewValueAndAgainAtTheEndOfScroll) {
-  open();
-  auto* bar = qobject_cast<platform::ScrollBarControl*>(page().control(ids::kLevelSlider));
-  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
-  EXPECT_EQ(calls(), (Calls{"SetAELevel(129)", "SetAELevel(129)"}));
-}
-
-// ---- Option buttons ----------------------------------------------------------
 
 TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
   page().zoomCode = 191;
   open();
   const struct {
     int clicked;
-    std::initializer_list<int> group;
-    const char* shown;
+    const char* checks;
     const char* call;
   } cases[] = {
-      {ids::kPanRight, {ids::kPanLeft, ids::kPanCenter, ids::kPanRight}, "..#", "SetEZPane(255)"},
-      {ids::kPanLeft, {ids::kPanLeft, ids::kPanCenter, ids::kPanRight}, "#..", "SetEZPane(0)"},
-      {ids::kTiltTop, {ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom}, "#..", "SetEZTilt(0)"},
-      {ids::kTiltCenter, {ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom}, ".#.", "SetEZTilt(128)"},
-      {ids::kParityOdd, {ids::kParityNone, ids::kParityOdd, ids::kParityEven}, ".#.", "SetRePrt(1)"},
-      {ids::kParityEven, {ids::kParityNone, ids::kParityOdd, ids::kParityEven}, "..#", "SetRePrt(2)"},
-      {ids::kBaud2400, {ids::kBaud9600, ids::kBaud4800, ids::kBaud2400}, "..#", "SetReBps(24)"},
-      {ids::kBaud4800, {ids::kBaud9600, ids::kBaud4800, ids::kBaud2400}, ".#.", "SetReBps(48)"},
+      {ids::kPanRight, "..#/.#./#../#../#.", "SetEZPane(255)"},
+      {ids::kPanLeft, "#../.#./#../#../#.", "SetEZPane(0)"},
+      {ids::kTiltTop, "#../#../#../#../#.", "SetEZTilt(0)"},
+      {ids::kParityEven, "#../#../..#/#../#.", "SetRePrt(2)"},
+      {ids::kBaud4800, "#../#../..#/.#./#.", "SetReBps(48)"},
+      {ids::kBlcOn, "#../#../..#/.#./.#", "SetAEMode(1)"},
   };
   for (const auto& c : cases) {
     camera.clearCalls();
     click(c.clicked);
-    EXPECT_EQ(checks(c.group), c.shown) << c.call;
+    EXPECT_EQ(radioChecks(), c.checks) << c.call;
     EXPECT_EQ(calls(), Calls{c.call});
   }
   EXPECT_EQ(page().panCode, 0);
-  EXPECT_EQ(page().tiltCode, 128);
+  EXPECT_EQ(page().tiltCode, 0);
   EXPECT_EQ(page().cameraParity, 2);
   EXPECT_EQ(page().cameraBaudCode, 48);
+  // BLC On greys exactly the seven weight sliders, also after a tab switch.
+  switchTabsAndBack();
+  for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
+  EXPECT_TRUE(enabled(ids::kLevelSlider));
+  click(ids::kBlcOff);
+  for (int slider : kWeightSliders) EXPECT_TRUE(enabled(slider)) << slider;
+  EXPECT_EQ(page().blcMode, 0);
 }
-
-// ---- Keypad --------------------------------------------------------------------
 
 TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
   open();
@@ -253,74 +222,61 @@ TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
     int id;
     QPoint inside;
     QSize size;
-  } keys[] = {{ids::kKeyTele, kTele, {42, 71}},     {ids::kKeyWide, kWide, {42, 71}},
-              {ids::kKeyLeft, kLeft, {42, 71}},     {ids::kKeyRight, {400, 100}, {42, 71}},
-              {ids::kKeyTop, kTop, {86, 36}},       {ids::kKeyBottom, {330, 160}, {86, 36}},
+  } keys[] = {{ids::kKeyTele, kTele, {42, 71}},      {ids::kKeyWide, kWide, {42, 71}},
+              {ids::kKeyLeft, kLeft, {42, 71}},      {ids::kKeyRight, {400, 100}, {42, 71}},
+              {ids::kKeyTop, kTop, {86, 36}},        {ids::kKeyBottom, {330, 160}, {86, 36}},
               {ids::kKeyTopLeft, {265, 45}, {42, 36}}, {ids::kKeyTopRight, {400, 45}, {42, 36}},
               {ids::kKeyBottomLeft, {265, 160}, {42, 36}},
               {ids::kKeyBottomRight, kBottomRight, {42, 36}}};
   for (const auto& key : keys) {
-    const QLabel* picture = qobject_cast<QLabel*>(page().control(key.id));
+    const auto* picture = qobject_cast<QLabel*>(page().control(key.id));
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->pixmap().size(), key.size) << key.id;
-    const QRect shown(picture->geometry().topLeft(), key.size);
-    EXPECT_TRUE(shown.contains(key.inside)) << key.id;
+    EXPECT_TRUE(QRect(picture->geometry().topLeft(), key.size).contains(key.inside)) << key.id;
     EXPECT_EQ(page().childAt(key.inside), nullptr) << "the page itself takes the mouse " << key.id;
   }
 }
 
-TEST_F(ZoomPage, PressOnABorderPixelSendsNothingButItsReleaseClears) {
-  open();
-  press(QPoint(290, 100));
-  EXPECT_EQ(calls(), Calls{});
-  release(QPoint(290, 100));
-  EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)", "GetDZoom()"}));
-}
-
-TEST_F(ZoomPage, HoldingAButtonSetsItsBitsAndReleaseClearsThemAndReadsTheZoom) {
+TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom) {
   const struct {
     QPoint at;
-    int cameraButtons;  // what the camera's register holds before the press
-    const char* pressCall;
-    const char* releaseCall;
+    int cameraButtons;      // the camera's register before the press
+    const char* pressSets;  // nullptr: the press hits no button
+    const char* releaseSets;
+    int zoomReached;
+    const char* shown;
+    const char* sides;
   } cases[] = {
-      {kTele, 0, "SetEZSWBtn(1)", "SetEZSWBtn(0)"},
-      {kBottomRight, 0, "SetEZSWBtn(40)", "SetEZSWBtn(0)"},
+      {kTele, 0, "SetEZSWBtn(1)", "SetEZSWBtn(0)", 65, "397 %", "eeee"},
+      {kBottomRight, 0, "SetEZSWBtn(40)", "SetEZSWBtn(0)", 191, "200 %", "eeee"},
       // Bits 6 and 7 are not the keypad's: sent along, kept on release.
-      {kWide, 192, "SetEZSWBtn(194)", "SetEZSWBtn(192)"},
+      {kWide, 192, "SetEZSWBtn(194)", "SetEZSWBtn(192)", 191, "200 %", "eeee"},
+      {QPoint(290, 100), 0, nullptr, "SetEZSWBtn(0)", 255, "100 %", "----"},  // Tele's border
   };
+  page().panCode = 255;
+  page().zoomCode = 191;
   open();
   for (const auto& c : cases) {
     camera.setValue("EZSWBtn", c.cameraButtons);
     camera.clearCalls();
     press(c.at);
     moveTo(c.at + QPoint(3, -3));  // moving inside the held button sends nothing
-    EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", c.pressCall})) << c.pressCall;
-    camera.setValue("DZoom", 65);  // where the camera went meanwhile
+    const Calls pressed = c.pressSets ? Calls{"GetEZSWBtn()", c.pressSets} : Calls{};
+    EXPECT_EQ(calls(), pressed) << c.releaseSets;
+    camera.setValue("DZoom", c.zoomReached);
     release(c.at);
-    EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", c.pressCall, "GetEZSWBtn()", c.releaseCall,
-                              "GetDZoom()"}));
-    EXPECT_EQ(text(ids::kZoomLabel), "397 %");
-    EXPECT_EQ(page().scrollPos(ids::kZoomSlider), 397);
+    Calls all = pressed;
+    all.insert(all.end(), {"GetEZSWBtn()", c.releaseSets, "GetDZoom()"});
+    EXPECT_EQ(calls(), all);
+    EXPECT_EQ(text(ids::kZoomLabel), c.shown);
+    EXPECT_EQ(page().scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
+    EXPECT_EQ(sideButtonsEnabled(), c.sides);
     EXPECT_EQ(page().pressedButtons, 0);
   }
-  EXPECT_EQ(sideButtonsEnabled(), "eeee");
+  EXPECT_EQ(radioChecks(), ".##/.#./#../#../#.") << "at 100 %: centres checked, Right kept";
   // The keypad leaves the stored zoom alone: the next activation shows it.
   switchTabsAndBack();
-  EXPECT_EQ(text(ids::kZoomLabel), "100 %");
-}
-
-TEST_F(ZoomPage, ReleaseAtNoZoomShows100AndCentresPanAndTilt) {
-  page().zoomCode = 191;
-  page().panCode = 255;
-  open();
-  press(kTele);
-  camera.setValue("DZoom", 255);
-  release(kTele);
-  EXPECT_EQ(text(ids::kZoomLabel), "100 %");
-  EXPECT_EQ(sideButtonsEnabled(), "----");
-  EXPECT_EQ(checks({ids::kPanLeft, ids::kPanCenter, ids::kPanRight}), ".##");
-  EXPECT_EQ(checks({ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom}), ".#.");
+  EXPECT_EQ(text(ids::kZoomLabel), "200 %");
 }
 
 TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide) {

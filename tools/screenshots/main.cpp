@@ -27,7 +27,8 @@ bool save(QWidget& window, const QDir& directory, const QString& name) {
 }
 
 // The values the Settings page hands the zoom page, read from the camera.
-void storeCameraValues(const ocel::platform::LoadedLibrary& library, ocel::sheet::ZoomComm_1& page) {
+void storeCameraValues(const ocel::platform::LoadedLibrary& library,
+                       ocel::sheet::ZoomComm_1& page) {
   auto get = [&library](const char* name) {
     return reinterpret_cast<decltype(&GetRate0)>(library.resolve(name))();
   };
