@@ -3,6 +3,7 @@
 #include "classic/panel_tables.h"
 #include "classic/slider_rules.h"
 #include "panel_support/round_decimal.h"
+#include "panel_support/slider_arithmetic.h"
 #include "panel_support/wait_window.h"
 
 namespace ocel::classic {
@@ -122,7 +123,7 @@ void CameraPanel_1::showShutter() {
 }
 
 void CameraPanel_1::showAeArea() {
-  const int outside = aeAreaPercentForValue(entries_.GetAEArea());
+  const int outside = panel_support::percentOfByte(entries_.GetAEArea());
   setScrollRange(ids::kAeAreaSlider, 0, 100);
   setScrollPage(ids::kAeAreaSlider, 1);
   setScrollPos(ids::kAeAreaSlider, outside);

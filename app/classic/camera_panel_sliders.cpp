@@ -6,7 +6,7 @@
 #include "classic/camera_panel.h"
 #include "classic/panel_tables.h"
 #include "classic/slider_rules.h"
-#include "panel_support/scrolled_position.h"
+#include "panel_support/slider_arithmetic.h"
 
 namespace ocel::classic {
 
@@ -15,7 +15,7 @@ void CameraPanel_1::OnHScroll(int code, int position, int controlId) {
   const auto [minimum, maximum] = scrollRange(controlId);
   const int next = controlId == ids::kShutterSlider
                        ? shutterSliderPosition(code, current, position)
-                       : panel_support::scrolledPosition(code, current, position, minimum, maximum);
+                       : panel_support::plainSliderPosition(code, current, position, minimum, maximum);
   setScrollPos(controlId, next);
 
   switch (controlId) {
@@ -31,7 +31,7 @@ void CameraPanel_1::OnHScroll(int code, int position, int controlId) {
     case ids::kAeAreaSlider:
       setControlText(ids::kInsideLabel, QString::number(100 - next));
       setControlText(ids::kOutsideLabel, QString::number(next));
-      entries_.SetAEArea(static_cast<std::uint16_t>(aeAreaValueForPercent(next)));
+      entries_.SetAEArea(static_cast<std::uint16_t>(panel_support::byteOfPercent(next)));
       return;
     default: break;
   }

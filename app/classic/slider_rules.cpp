@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include "platform/scroll_codes.h"
-#include "panel_support/round_decimal.h"
 
 namespace ocel::classic {
 
@@ -35,9 +34,6 @@ constexpr std::array<SnapLimit, 19> kSnapLimits{{{55, 50},      {80, 60},      {
                                                  {9000, 8000},  {13000, 10000}, {18000, 16000},
                                                  {25000, 20000}}};
 
-constexpr double kPercentPerValue = 0.39215686274509803;  // 100 / 255
-constexpr double kValuePerPercent = 2.55;
-
 }  // namespace
 
 int snapShutter(int dragged) {
@@ -61,14 +57,6 @@ std::string gainLabel(int halfDecibels) {
   char text[24];
   std::snprintf(text, sizeof text, "%d.%d", whole, tenth);
   return text;
-}
-
-int aeAreaValueForPercent(int percent) {
-  return static_cast<int>(panel_support::RoundDecimal(percent * kValuePerPercent, false).value);
-}
-
-int aeAreaPercentForValue(int value) {
-  return static_cast<int>(panel_support::RoundDecimal(value * kPercentPerValue, false).value);
 }
 
 int shutterSliderValue(std::uint16_t denominator) { return denominator / 10 * 10; }

@@ -1,5 +1,6 @@
-// The classic panel's slider arithmetic: where a scroll notification puts the
-// shutter slider, and the conversions behind the gain, shutter and AE area sliders.
+// The classic panel's own slider arithmetic: the shutter ladder and the gain
+// label. The plain slider steps and the AE area percentages are shared with
+// the other panels (panel_support/slider_arithmetic.h).
 #pragma once
 
 #include <cstdint>
@@ -15,10 +16,6 @@ int snapShutter(int dragged);
 
 // Gain slider position (half dB) -> its label, "3.5", "18.0".
 std::string gainLabel(int halfDecibels);
-
-// AE area: percent outside <-> camera value 0...255.
-int aeAreaValueForPercent(int percent);
-int aeAreaPercentForValue(int value);
 
 // The shutter read from the camera as the slider shows it: rounded down to
 // a multiple of 10.

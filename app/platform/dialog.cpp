@@ -13,6 +13,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialog_units.h"
+#include "platform/pictures.h"
 
 namespace ocel::platform {
 
@@ -194,14 +195,19 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       break;
     }
     case ControlKind::Bitmap: {
-      auto* picture = new QLabel(this);
-      if (!text.isEmpty()) picture->setPixmap(QPixmap(text));
-      passMouseToDialog(picture);
-      widget = picture;
+      auto* bitmap = new QLabel(this);
+      // A bitmap control draws its picture from its top-left corner.
+      bitmap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      if (!text.isEmpty()) bitmap->setPixmap(picture(text));
+      passMouseToDialog(bitmap);
+      widget = bitmap;
       break;
     }
   }
   widget->setGeometry(rect);
+  // Shown also when the dialog is on screen already: a page is created when
+  // its tab is first selected.
+  widget->show();
   // A frame lies beneath the controls it surrounds.
   if (entry.kind == ControlKind::GroupFrame) widget->lower();
   return widget;
@@ -243,8 +249,15 @@ int Dialog::checkState(int id) const {
   return button && button->isChecked() ? 1 : 0;
 }
 
+// Setting a check leaves every other button as it is, as the native control
+// does; Qt would refuse to uncheck the checked button of an automatic group.
 void Dialog::setCheck(int id, int state) {
-  if (auto* button = qobject_cast<QAbstractButton*>(control(id))) button->setChecked(state != 0);
+  auto* button = qobject_cast<QAbstractButton*>(control(id));
+  if (!button) return;
+  const bool autoExclusive = button->autoExclusive();
+  button->setAutoExclusive(false);
+  button->setChecked(state != 0);
+  button->setAutoExclusive(autoExclusive);
 }
 
 bool Dialog::isControlEnabled(int id) const {

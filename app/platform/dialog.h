@@ -36,6 +36,8 @@ class Dialog : public QDialog {
 
   explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr,
                   Placement placement = Placement::Window);
+  // The dialog keeps a reference to its template: never a temporary one.
+  Dialog(DialogTemplate&&, QWidget* = nullptr, Placement = Placement::Window) = delete;
   ~Dialog() override;
 
   // Creates the controls, runs OnInitDialog and then the modal loop, unless

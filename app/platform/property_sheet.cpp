@@ -34,10 +34,10 @@ PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
   layout->addWidget(tabs_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  // Only the user selects pages: the tab changes that removing the pages
-  // causes after the run must not start one.
+  // A tab the user selects on screen activates its page; the tab changes
+  // that removing the pages causes after the run must not start one.
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-    if (running_) activate(index);
+    if (isVisible()) activate(index);
   });
 }
 
@@ -45,6 +45,9 @@ void PropertySheet::AddPage(PropertyPage* page) {
   pages_.push_back(page);
   const QSignalBlocker noActivationYet(tabs_);
   tabs_->addTab(page, page->windowTitle());
+  // A page destroyed before the sheet takes its tab with it; the sheet
+  // forgets it too, so it never reaches a page that is gone.
+  connect(page, &QObject::destroyed, this, [this, page] { std::erase(pages_, page); });
 }
 
 int PropertySheet::DoModal() {
@@ -69,7 +72,13 @@ void PropertySheet::EndDialog(int result) {
 
 int PropertySheet::activeIndex() const { return tabs_->currentIndex(); }
 
-void PropertySheet::setActivePage(int index) { tabs_->setCurrentIndex(index); }
+void PropertySheet::setActivePage(int index) {
+  {
+    const QSignalBlocker quiet(tabs_);
+    tabs_->setCurrentIndex(index);
+  }
+  activate(index);
+}
 
 void PropertySheet::activate(int index) {
   if (index < 0 || index >= static_cast<int>(pages_.size())) return;

@@ -21,6 +21,7 @@ class PropertyPage : public Dialog {
  public:
   explicit PropertyPage(const DialogTemplate& dialogTemplate)
       : Dialog(dialogTemplate, nullptr, Placement::Page) {}
+  explicit PropertyPage(DialogTemplate&&) = delete;
 
   // Called each time the page becomes the active tab, after its window
   // exists.
@@ -40,7 +41,8 @@ class PropertySheet : public QDialog {
  public:
   explicit PropertySheet(const QString& caption, QWidget* parent = nullptr);
 
-  // Pages are shown in the order they are added; the sheet does not own them.
+  // Pages are shown in the order they are added; the sheet does not own them
+  // (a page may be destroyed before the sheet).
   void AddPage(PropertyPage* page);
   // Selects the first page and runs the sheet modally. Returns kIdOk or
   // kIdCancel.

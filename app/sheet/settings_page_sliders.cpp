@@ -3,7 +3,7 @@
 // scroll included.
 #include <algorithm>
 
-#include "panel_support/scrolled_position.h"
+#include "panel_support/slider_arithmetic.h"
 #include "res/strings.h"
 #include "sheet/manual_gain.h"
 #include "sheet/settings_page.h"
@@ -22,7 +22,7 @@ void EingabeBool_1::OnHScroll(int code, int position, int controlId) {
   if (slider == kSliders.end()) return;
   const auto [minimum, maximum] = scrollRange(controlId);
   const int next =
-      panel_support::scrolledPosition(code, scrollPos(controlId), position, minimum, maximum);
+      panel_support::plainSliderPosition(code, scrollPos(controlId), position, minimum, maximum);
   setScrollPos(controlId, next);
   if (const std::optional<Partner>& partner = slider->partner) {
     setControlText(partner->label, QString::number(partner->value));
@@ -35,7 +35,7 @@ void EingabeBool_1::OnHScroll(int code, int position, int controlId) {
 
 void EingabeBool_1::moveManualGain(int code, int position) {
   const auto [minimum, maximum] = scrollRange(ids::kManualGainSlider);
-  const int next = panel_support::scrolledPosition(code, scrollPos(ids::kManualGainSlider),
+  const int next = panel_support::plainSliderPosition(code, scrollPos(ids::kManualGainSlider),
                                                    position, minimum, maximum);
   setScrollPos(ids::kManualGainSlider, next);
   const double decibels = manualGainDecibels(next);

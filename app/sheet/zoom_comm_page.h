@@ -1,18 +1,33 @@
 // The "Zoom and Comm Settings" page of the sheet for model 1: BLC weights,
 // AE level, digital zoom with pan and tilt, the camera's own line settings
 // and the remote keypad. It reads nothing at start: the Settings page reads
-// its values from the camera whenever it starts and stores them here.
+// its values from the camera whenever it starts and stores them here, and
+// the page shows them each time its tab becomes active. Every change goes
+// to the camera at once and is kept here, so switching tabs and back shows
+// the last values sent. The camera is read only by the keypad, for the zoom
+// it reached.
 #pragma once
 
 #include <cstdint>
 
+#include "panel_support/entry_points.h"
 #include "platform/property_sheet.h"
+#include "sheet/keypad.h"
 
 namespace ocel::platform {
 class LoadedLibrary;
 }
 
 namespace ocel::sheet {
+
+// The exports the page calls, in the order it binds them.
+#define OCEL_ZOOM_PAGE_EXPORTS(X)                                                             \
+  X(SetRePrt) X(SetReBps) X(SetEZSWBtn) X(SetEZPane) X(SetEZTilt) X(SetDZoom) X(SetAEMode)   \
+  X(SetRate0) X(SetRate1) X(SetRate2) X(SetRate3) X(SetRate4) X(SetRate5) X(SetRateP)         \
+  X(SetAELevel) X(GetEZSWBtn) X(GetDZoom)
+OCEL_DEFINE_ENTRY_POINTS(ZoomPageEntryPoints, OCEL_ZOOM_PAGE_EXPORTS);
+
+struct OptionGroup;
 
 class ZoomComm_1 : public platform::PropertyPage {
   Q_OBJECT
@@ -30,8 +45,36 @@ class ZoomComm_1 : public platform::PropertyPage {
   std::int32_t cameraBaudCode = 0; // the camera's own port in hundreds of baud: 96, 48, 24
   std::int32_t aeLevel = 0;
 
+  // The keypad: its hit rectangles in client pixels, by bit number, and the
+  // keypad bits this page has set in the camera and not yet cleared.
+  HitRects hitRects{};
+  std::int32_t pressedButtons = 0;
+
+  // Binds the exports and sets up the keypad; fills no control.
+  bool OnInitDialog() override;
+  // Shows the stored values.
+  bool OnSetActive() override;
+
+ protected:
+  void OnHScroll(int code, int position, int controlId) override;
+  void OnLButtonDown(QPoint clientPixel) override;
+  void OnLButtonUp(QPoint clientPixel) override;
+  void OnMouseMove(QPoint clientPixel) override;
+
  private:
+  std::int32_t& weight(int index);
+  void chooseOption(const OptionGroup& group, int choice);
+  void chooseBlcMode(std::uint8_t mode);
+  void enableWeightSliders(bool enabled);
+  void enableSideButtons(bool enabled);
+  void checkCentres();
+  void showZoom(int percent);
+  // The keypad's commands.
+  void clearKeypadBits();
+  void showZoomReached();
+
   const platform::LoadedLibrary& library_;
+  ZoomPageEntryPoints entries_;
 };
 
 }  // namespace ocel::sheet

@@ -10,6 +10,7 @@
 #include "res/dialog_templates.h"
 #include "res/port_dialog_ids.h"
 #include "res/settings_page_ids.h"
+#include "res/zoom_page_ids.h"
 
 namespace ocel::res {
 namespace {
@@ -30,6 +31,7 @@ TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
       {classicPanelTemplate(), classic_panel::kAllIds},
       {classicPanelTemplate(), grid},
       {settingsPageTemplate(), settings_page::kAllIds},
+      {zoomPageTemplate(), zoom_page::kAllIds},
   };
   for (const auto& [dialog, ids] : templates) {
     std::multiset<int> inTemplate;

@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <memory>
 
 #include "gui_support.h"
 #include "platform/property_sheet.h"
@@ -59,6 +60,7 @@ TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
     EXPECT_EQ(tabs->tabText(0), "Settings");
     EXPECT_EQ(tabs->tabText(1), "Zoom and Comm Settings");
     for (int tab : {1, 0, 1}) QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    EXPECT_TRUE(second.control(8)->isVisible()) << "created while the sheet is on screen";
     QTest::keyClick(&sheet, Qt::Key_Escape);
   });
   EXPECT_EQ(sheet.DoModal(), kIdCancel);
@@ -72,6 +74,18 @@ TEST_F(PropertySheetTest, NeverSelectedPageIsNeverCreated) {
   testing::whenModalShows([&](QWidget*) { sheet.EndDialog(kIdOk); });
   EXPECT_EQ(sheet.DoModal(), kIdOk);
   EXPECT_EQ(second.initialisations, 0);
+}
+
+TEST(PropertySheetTeardown, PagesDestroyedBeforeTheSheetActivateNothing) {
+  PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  auto first = std::make_unique<CountingPage>(kFirstPage);
+  auto second = std::make_unique<CountingPage>(kSecondPage);
+  sheet.AddPage(first.get());
+  sheet.AddPage(second.get());
+  sheet.setActivePage(1);
+  first.reset();  // the tabs move on to the second page: no new activation
+  EXPECT_EQ(second->activations, 1);
+  second.reset();
 }
 
 TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {

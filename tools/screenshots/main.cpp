@@ -3,6 +3,7 @@
 // Runs offscreen; the panels read a simulated camera with factory settings.
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <cstdio>
 #include <string>
 
@@ -24,6 +25,51 @@ bool save(QWidget& window, const QDir& directory, const QString& name) {
   const bool saved = window.grab().save(path);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
   window.hide();
+  return saved;
+}
+
+// The keypad enlarged, with the page's hit rectangles over its pictures and
+// the switch-button bits each one sets.
+bool saveKeypadFigure(ocel::sheet::ZoomComm_1& page, const QDir& directory) {
+  constexpr int kScale = 2;
+  const QRect area(236, 20, 192, 162);
+  const QPixmap keypad = page.grab(area);
+  QPixmap figure(keypad.size() * kScale);
+  QPainter painter(&figure);
+  painter.drawPixmap(figure.rect(), keypad);
+  painter.setPen(QPen(Qt::red, 1));
+  QFont font = painter.font();
+  font.setPixelSize(11);
+  painter.setFont(font);
+  auto scaled = [&](int left, int top, int right, int bottom) {
+    return QRect(QPoint(left - area.left(), top - area.top()) * kScale,
+                 QPoint(right - area.left(), bottom - area.top()) * kScale);
+  };
+  const int bits[] = {1, 2, 4, 8, 16, 32};
+  for (int i = 0; i < 6; ++i) {
+    const auto& r = page.hitRects[i];
+    const QRect shown = scaled(r.left, r.top, r.right, r.bottom);
+    painter.drawRect(shown);
+    painter.drawText(shown.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     QString::number(bits[i]));
+  }
+  // The corners: a column's span with a row's span.
+  const struct {
+    int column, row, bits;
+  } corners[] = {{2, 4, 20}, {3, 4, 24}, {2, 5, 36}, {3, 5, 40}};
+  painter.setPen(QPen(Qt::red, 1, Qt::DashLine));
+  for (const auto& corner : corners) {
+    const auto& c = page.hitRects[corner.column];
+    const auto& r = page.hitRects[corner.row];
+    const QRect shown = scaled(c.left, r.top, c.right, r.bottom);
+    painter.drawRect(shown);
+    painter.drawText(shown.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     QString::number(corner.bits));
+  }
+  painter.end();
+  const QString path = directory.filePath(QStringLiteral("145-keypad-hit-rectangles.png"));
+  const bool saved = figure.save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
   return saved;
 }
 
@@ -68,10 +114,12 @@ int main(int argc, char* argv[]) {
   classicPanel.CreateWindowOnce();
   allSaved &= save(classicPanel, directory, QStringLiteral("130-classic-panel"));
 
-  // The sheet with its Settings page, reading a model 1 camera.
+  // The sheet with its Settings page, reading a model 1 camera zoomed to
+  // 200 %; then its zoom page, with the values the Settings page handed it.
   ocelsim::Options model1;
   model1.paced = false;
   ocelsim::PtyCamera camera1(model1);
+  camera1.setReg(17, 191);  // DZoom: 200 %
   qputenv("OCEL400_COM1", camera1.slavePath().c_str());
   portInitEx(1, 1, 0, 9600, 0);
   ocel::platform::PropertySheet sheet(QStringLiteral("Ocel Serie"));
@@ -81,5 +129,9 @@ int main(int argc, char* argv[]) {
   sheet.AddPage(&zoomPage);
   settingsPage.CreateWindowOnce();
   allSaved &= save(sheet, directory, QStringLiteral("142-settings-page"));
+  zoomPage.CreateWindowOnce();
+  zoomPage.OnSetActive();
+  allSaved &= save(zoomPage, directory, QStringLiteral("145-zoom-page"));
+  allSaved &= saveKeypadFigure(zoomPage, directory);
   return allSaved ? 0 : 1;
 }
