@@ -60,6 +60,7 @@ class ZoomComm_1 : public platform::PropertyPage {
   void OnLButtonDown(QPoint clientPixel) override;
   void OnLButtonUp(QPoint clientPixel) override;
   void OnMouseMove(QPoint clientPixel) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   std::int32_t& weight(int index);

@@ -35,6 +35,14 @@ void ZoomComm_1::OnMouseMove(QPoint clientPixel) {
   }
 }
 
+// A button still held when the page goes (the sheet closed from the
+// keyboard, another tab chosen) is let go: the camera would otherwise go on
+// zooming or moving after the program has ended.
+void ZoomComm_1::hideEvent(QHideEvent* event) {
+  PropertyPage::hideEvent(event);
+  if (pressedButtons != 0) clearKeypadBits();
+}
+
 void ZoomComm_1::clearKeypadBits() {
   const std::uint8_t buttons = entries_.GetEZSWBtn();
   entries_.SetEZSWBtn(static_cast<std::uint16_t>(buttons & kNonKeypadBits));

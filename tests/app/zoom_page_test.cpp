@@ -304,5 +304,16 @@ TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide
   }
 }
 
+// The sheet closed from the keyboard while a button is held lets it go: the
+// camera must not go on zooming after the program has ended.
+TEST_F(ZoomPage, ClosingTheSheetLetsGoOfAHeldButton) {
+  open();
+  press(kTele);
+  camera.clearCalls();
+  QTest::keyClick(&sheet_, Qt::Key_Escape);
+  EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)"}));
+  EXPECT_EQ(page().pressedButtons, 0);
+}
+
 }  // namespace
 }  // namespace ocel::sheet
