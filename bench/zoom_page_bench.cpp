@@ -8,43 +8,25 @@
 // Then, with the camera's baud rate changed from the page to 4800 (the
 // program stays at 9600), how long a pan click, a keypad press and a release
 // hold the page: each call runs its 20 attempts, bounded by 3122 ms.
-#include <stdlib.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
-#include "Ocel400.h"
+#include "bench_command_line.h"
+#include "panel_bench.h"
 #include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
 #include "res/zoom_page_ids.h"
 #include "sheet/zoom_comm_page.h"
 
+using namespace ocelbench;  // the benches' timing and report helpers
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr double kCharacterMs = 10.0 * 1000.0 / 9600.0;
-constexpr double kExchangeFloorMs = 28 * kCharacterMs + 30.0;
-constexpr double kCallBoundMs = 20 * (14 * kCharacterMs + 140.0) + 30.0;
 constexpr int kDZoomRegister = 17, kReBpsRegister = 125;
 const QPoint kTele(310, 100);
-
-template <class F>
-double timedMs(F&& step) {
-  const Clock::time_point start = Clock::now();
-  step();
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 void mouse(QWidget& page, QEvent::Type type, QPoint at) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
@@ -52,29 +34,21 @@ void mouse(QWidget& page, QEvent::Type type, QPoint at) {
   QApplication::sendEvent(&page, &event);
 }
 
-void report(const char* what, double ms, double floorMs, const char* floorName) {
-  std::printf("%-44s %8.1f ms  %s %7.1f ms  ratio %.3f\n", what, ms, floorName, floorMs,
-              ms / floorMs);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
   int runs = 20;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
+  ocelbench::parseBenchCommandLine(
+      argc, argv,
+      "usage: ocel400-zoom-bench [--runs N]\n"
+      "Times the remote keypad against a paced model 1 camera (default 20 runs).\n",
+      {{"--runs", &runs}});
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
 
   ocelsim::PtyCamera camera{ocelsim::Options{}};  // model 1, paced at 9600 baud
-  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
-  std::string reason;
-  auto library = ocel::platform::LoadedLibrary::load("Ocel400.dll", reason);
-  if (!library) {
-    std::fprintf(stderr, "cannot load the camera library: %s\n", reason.c_str());
-    return 1;
-  }
-  reinterpret_cast<decltype(&PortInitEx)>(library->resolve("PortInitEx"))(1, 1, 0, 9600, 0);
+  auto library = ocelbench::openLibraryOn(camera, 1);
+  if (!library) return 1;
 
   ocel::sheet::ZoomComm_1 page(*library);
   page.zoomCode = 255;
