@@ -4,9 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,30 +26,6 @@ QFont dialogFont() {
   font.setLetterSpacing(QFont::PercentageSpacing, 95);
   return font;
 }
-
-// The edit field of a drop-down combo box: Enter presses the dialog's
-// default button instead of picking a list entry by the typed text, so
-// typing never changes a selection.
-class EnterToDefaultButton : public QObject {
- public:
-  EnterToDefaultButton(QObject* parent, std::function<void()> pressDefault)
-      : QObject(parent), pressDefault_(std::move(pressDefault)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        pressDefault_();
-        return true;
-      }
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> pressDefault_;
-};
 
 // Static texts, frames and pictures let the mouse through to the dialog,
 // which gets the left-button and pointer-move messages over them.
@@ -120,8 +94,10 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
   switch (entry.kind) {
     case ControlKind::PushButton: {
       auto* button = new QPushButton(text, this);
+      // The template's default button is pressed by Enter, unless another
+      // push button has the focus: that one is the default while it has it.
       button->setDefault((entry.style & kDefaultButton) != 0);
-      button->setAutoDefault(false);
+      button->setAutoDefault(true);
       connect(button, &QPushButton::clicked, this, [this, id] { buttonClicked(id); });
       widget = button;
       break;
@@ -153,15 +129,8 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       break;
     }
     case ControlKind::DropDownCombo: {
-      auto* box = new QComboBox(this);
-      box->setEditable(true);
-      box->setInsertPolicy(QComboBox::NoInsert);
-      box->setCompleter(nullptr);
+      auto* box = new DropDownCombo(this);
       box->setMaxVisibleItems(std::max(1, entry.height / 12));
-      box->lineEdit()->installEventFilter(new EnterToDefaultButton(box, [this] {
-        for (const ControlTemplate& c : template_.controls)
-          if (c.style & kDefaultButton) buttonClicked(c.id);
-      }));
       connect(box, &QComboBox::activated, this, [this, id] { OnComboSelectionChange(id); });
       // The template's height includes the dropped-down list; the closed
       // box is one edit line high.
