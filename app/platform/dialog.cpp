@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -36,7 +37,7 @@ void passMouseToDialog(QWidget* widget) {
 }  // namespace
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent, Placement placement)
-    : QDialog(parent), template_(dialogTemplate) {
+    : QDialog(parent), template_(dialogTemplate), placement_(placement) {
   if (placement == Placement::Page) setWindowFlags(Qt::Widget);
   setFont(dialogFont());
   setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
@@ -309,6 +310,12 @@ void Dialog::closeEvent(QCloseEvent* event) {
   OnCancel();
   if (isVisible()) event->ignore();
   else event->accept();
+}
+
+// Enter and Esc on a page are the sheet's: its default button, its cancel.
+void Dialog::keyPressEvent(QKeyEvent* event) {
+  if (placement_ == Placement::Page) event->ignore();
+  else QDialog::keyPressEvent(event);
 }
 
 void Dialog::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTabBar>
@@ -16,13 +17,17 @@
 namespace ocel::platform {
 namespace {
 
-const DialogTemplate kFirstPage{901, "Settings", 120, 60, {{7, ControlKind::Label, "one", 5, 5, 40, 8}}};
+const DialogTemplate kFirstPage{901, "Settings", 120, 60,
+                                {{7, ControlKind::Label, "one", 5, 5, 40, 8},
+                                 {9, ControlKind::OptionButton, "Remote", 5, 20, 40, 10},
+                                 {10, ControlKind::PushButton, "", 60, 20, 8, 6}}};
 const DialogTemplate kSecondPage{902, "Zoom and Comm Settings", 120, 60,
                                  {{8, ControlKind::Label, "two", 5, 5, 40, 8}}};
 
 class CountingPage : public PropertyPage {
  public:
   using PropertyPage::PropertyPage;
+  void onClickForTest(int id, std::function<void()> handler) { onClick(id, std::move(handler)); }
   int initialisations = 0, activations = 0;
   bool controlsExistedAtInit = false;
 
@@ -72,6 +77,32 @@ TEST_F(PropertySheetTest, NeverSelectedPageIsNeverCreated) {
   testing::whenModalShows([&](QWidget*) { sheet.EndDialog(kIdOk); });
   EXPECT_EQ(sheet.DoModal(), kIdOk);
   EXPECT_EQ(second.initialisations, 0);
+}
+
+// Enter and Esc on a page's control end the sheet as its OK and Abbrechen
+// do; Enter on a focused push button of the page presses that button.
+TEST_F(PropertySheetTest, EnterAndEscOnAPageReachTheSheet) {
+  int pagePresses = 0;
+  const struct {
+    int focused;
+    Qt::Key key;
+    int result;
+    int presses;
+  } cases[] = {{9, Qt::Key_Return, kIdOk, 0}, {9, Qt::Key_Escape, kIdCancel, 0},
+               {10, Qt::Key_Return, kIdCancel, 1}};
+  for (const auto& c : cases) {
+    testing::whenModalShows([&](QWidget*) {
+      first.onClickForTest(10, [&] { ++pagePresses; });
+      sheet.activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+      first.control(c.focused)->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(QApplication::focusWidget(), c.key);
+      if (sheet.isVisible()) sheet.EndDialog(kIdCancel);
+    });
+    EXPECT_EQ(sheet.DoModal(), c.result) << c.focused << " " << c.key;
+    EXPECT_EQ(pagePresses, c.presses);
+    EXPECT_TRUE(first.isVisibleTo(&sheet)) << "the page itself never closes";
+  }
 }
 
 TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {
