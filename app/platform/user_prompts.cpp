@@ -2,11 +2,33 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 namespace ocel::platform {
 
 namespace {
+
+// Room the file dialog gives a file's name beyond Qt's default size, in
+// average characters: a name like "Kamera Halle 3 Werkseinstellung.cfg"
+// shows whole beside the size, type and date.
+constexpr int kExtraNameCharacters = 30;
+
+// The file dialog's detail columns (size, type, date) as wide as their
+// contents, whatever the language; the name column takes the rest.
+void fitDetailColumns(QFileDialog& dialog) {
+  dialog.resize(dialog.sizeHint().width() +
+                    kExtraNameCharacters * dialog.fontMetrics().averageCharWidth(),
+                dialog.sizeHint().height());
+  auto* view = dialog.findChild<QTreeView*>();
+  if (view == nullptr) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
 
 class QtPrompts : public UserPrompts {
  public:
@@ -28,6 +50,7 @@ class QtPrompts : public UserPrompts {
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
     dialog.setNameFilter(QStringLiteral("cfg (*.cfg)"));
     dialog.selectFile(QStringLiteral("*.cfg"));
+    fitDetailColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
   }

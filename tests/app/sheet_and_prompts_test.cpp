@@ -4,14 +4,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 #include "gui_support.h"
 #include "platform/property_sheet.h"
+#include "platform/standard_dialog_texts.h"
 #include "platform/user_prompts.h"
 
 namespace ocel::platform {
@@ -138,6 +145,45 @@ TEST(QtPrompts, FileDialogIsSetUpForConfigurationFilesAndCancelGivesNone) {
     });
     EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), std::nullopt);
   }
+}
+
+// With Qt's German translations the file dialog speaks German, and at its
+// default size it shows a usual file name and its details whole.
+TEST(QtPrompts, FileDialogSpeaksGermanAndShowsItsColumnsWhole) {
+  ASSERT_TRUE(useGermanStandardDialogs(*qApp)) << "qt6-translations-l10n is not installed";
+  QTemporaryDir folder;
+  QFile(folder.filePath("Kamera Halle 3 Werkseinstellung.cfg")).open(QIODevice::WriteOnly);
+  QDir(folder.path()).mkdir("Sicherungen");  // its type is the long "Verzeichnis"
+  const QString startedIn = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  const std::pair<FileDialogRequest::Mode, QString> modes[] = {
+      {FileDialogRequest::Mode::Open, "Öffnen"}, {FileDialogRequest::Mode::Save, "Speichern"}};
+  for (const auto& [mode, accept] : modes) {
+    testing::whenModalShows([&accept](QWidget* modal) {
+      auto* buttons = modal->findChild<QDialogButtonBox*>();
+      ASSERT_NE(buttons, nullptr);
+      const QList<QAbstractButton*> shown = buttons->buttons();
+      QStringList texts;
+      for (const QAbstractButton* button : shown) texts << button->text().remove('&');
+      EXPECT_TRUE(texts.contains(accept)) << texts.join(", ").toStdString();
+      EXPECT_TRUE(texts.contains("Abbrechen")) << texts.join(", ").toStdString();
+      auto* view = modal->findChild<QTreeView*>();
+      ASSERT_NE(view, nullptr);
+      // The folder is read in the background; the columns follow.
+      const auto columnsWhole = [view] {
+        if (view->model()->rowCount(view->rootIndex()) == 0) return false;
+        for (int column = 0; column < view->header()->count(); ++column)
+          if (view->header()->sectionSize(column) <
+              static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column))
+            return false;
+        return true;
+      };
+      EXPECT_TRUE(QTest::qWaitFor(columnsWhole, 5000));
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    userPrompts().chooseFile(nullptr, {mode, false});
+  }
+  QDir::setCurrent(startedIn);
 }
 
 }  // namespace
