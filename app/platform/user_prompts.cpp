@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QTreeView>
 
 namespace ocel::platform {
@@ -30,6 +33,26 @@ void fitDetailColumns(QFileDialog& dialog) {
     header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
+// The width a message box needs for its title bar: a window manager sets
+// the caption (bold) between the window's icon and its three buttons, and
+// cuts it short in a box that is only as wide as its text ("Oc…in").
+int widthForCaption(const QString& caption) {
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  titleFont.setBold(true);
+  const QFontMetrics title(titleFont);
+  // The icon and three buttons, each about a line high, and the margins.
+  return title.horizontalAdvance(caption) + 6 * title.height();
+}
+
+// A row as wide as that below the box's text and button.
+void makeRoomForCaption(QMessageBox& box) {
+  auto* layout = qobject_cast<QGridLayout*>(box.layout());
+  if (layout == nullptr) return;
+  const int width = widthForCaption(box.windowTitle());
+  layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                  layout->rowCount(), 0, 1, layout->columnCount());
+}
+
 class QtPrompts : public UserPrompts {
  public:
   void showMessage(QWidget* owner, const QString& text, const QString& caption) override {
@@ -37,6 +60,7 @@ class QtPrompts : public UserPrompts {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Warning, caption, shown, QMessageBox::Ok, owner);
+    makeRoomForCaption(box);
     box.exec();
   }
 

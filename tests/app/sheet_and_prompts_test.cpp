@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -123,6 +124,19 @@ TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {
     box->button(QMessageBox::Ok)->click();
   });
   userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel Error!");
+}
+
+// A short text does not make a box too narrow for its caption.
+TEST(QtPrompts, MessageBoxIsWideEnoughForItsCaption) {
+  QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  bold.setBold(true);
+  const QFontMetrics title(bold);
+  testing::whenModalShows([&title](QWidget* modal) {
+    // The caption, and four title bar items (icon, three buttons) beside it.
+    EXPECT_GE(modal->width(), title.horizontalAdvance("Ocel400main") + 4 * title.height());
+    qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+  });
+  userPrompts().showMessage(nullptr, "Loading DLL", "Ocel400main");
 }
 
 TEST(QtPrompts, FileDialogIsSetUpForConfigurationFilesAndCancelGivesNone) {
