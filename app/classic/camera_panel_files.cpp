@@ -23,6 +23,7 @@ void CameraPanel_1::loadConfigurationFile() {
   const std::optional<QString> path = platform::userPrompts().chooseFile(
       this, {platform::FileDialogRequest::Mode::Open, /*askBeforeReplacing=*/false});
   if (!path) return;
+  const platform::WaitCursor busy(this);
   const config::ProfileFile file(path->toStdString());
   config::loadConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file);
   OnInitDialog();

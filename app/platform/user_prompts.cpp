@@ -9,6 +9,8 @@
 #include <QSpacerItem>
 #include <QTreeView>
 
+#include "platform/window_painting.h"
+
 namespace ocel::platform {
 
 namespace {
@@ -91,7 +93,11 @@ UserPrompts& userPrompts() {
 
 void setUserPrompts(UserPrompts* prompts) { override = prompts; }
 
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::WaitCursor(QWidget* window) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (window != nullptr) window->repaint();
+  paintPending();
+}
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
 }  // namespace ocel::platform

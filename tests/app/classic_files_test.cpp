@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QCursor>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -149,6 +151,40 @@ TEST_F(ClassicFiles, CancelledDialogsChangeNothing) {
   EXPECT_EQ(camera.calls(), Calls{});
   EXPECT_TRUE(std::filesystem::is_empty(dir_));
   EXPECT_TRUE(prompts.fileRequests.at(1).mode == platform::FileDialogRequest::Mode::Open);
+}
+
+// Reset and Configload hold the panel for seconds: every camera call they
+// make runs under the wait cursor, on a panel painted after the click.
+TEST_F(ClassicFiles, ResetAndConfigloadCallUnderTheWaitCursorOnARepaintedPanel) {
+  static int panelPaints;  // under the wait cursor
+  static std::vector<std::pair<bool, int>> atCalls;  // wait cursor shown, paints so far
+  static const auto waitCursorShown = [] {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+  };
+  struct PaintCounter : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+      panelPaints += event->type() == QEvent::Paint && waitCursorShown();
+      return false;
+    }
+  } counter;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(panel_.get()));
+  panel_->installEventFilter(&counter);
+  panel_support::setLibraryCallHook([] { atCalls.emplace_back(waitCursorShown(), panelPaints); });
+  write("empty.cfg", "");
+  for (int button : {ids::kReset, ids::kConfigLoad}) {
+    panelPaints = 0;
+    atCalls.clear();
+    prompts.fileAnswers = {file("empty.cfg")};
+    QTest::mouseClick(panel_->control(button), Qt::LeftButton);
+    ASSERT_FALSE(atCalls.empty()) << button;
+    for (const auto& [waitCursor, paints] : atCalls) {
+      EXPECT_TRUE(waitCursor) << button;
+      EXPECT_GT(paints, 0) << button;
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << button;
+  }
+  panel_support::setLibraryCallHook(nullptr);
 }
 
 }  // namespace
