@@ -8,8 +8,24 @@
 #include <QWheelEvent>
 
 #include "platform/scroll_codes.h"
+#include "platform/text_fitting.h"
 
 namespace ocel::platform {
+
+void StaticText::setRoom(int pixels) {
+  room_ = pixels;
+  fit();
+}
+
+void StaticText::setFittedText(const QString& text) {
+  setText(text);
+  fit();
+}
+
+void StaticText::fit() {
+  const QFont dialogFont = parentWidget() != nullptr ? parentWidget()->font() : font();
+  setFont(fittedFont(dialogFont, text(), room_));
+}
 
 DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {
   setEditable(true);

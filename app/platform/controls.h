@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -41,6 +42,21 @@ class CheckBoxControl : public QCheckBox {
 
  protected:
   bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+// A static text that keeps clear of what follows it on its line: a text
+// wider than its room is drawn in a tighter (then smaller) dialog font.
+class StaticText : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+  // The pixels the text may fill (see roomOnLine).
+  void setRoom(int pixels);
+  void setFittedText(const QString& text);
+
+ private:
+  void fit();
+  int room_ = QWIDGETSIZE_MAX;
 };
 
 // A drop-down combo box: an edit field over a list. Only a choice from the

@@ -12,6 +12,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialog_units.h"
+#include "platform/text_fitting.h"
 
 namespace ocel::platform {
 
@@ -80,9 +81,20 @@ void Dialog::EndDialog(int result) {
 }
 
 void Dialog::createControls() {
+  std::vector<QWidget*> widgets;
   for (const ControlTemplate& entry : template_.controls) {
     QWidget* widget = createControl(entry);
+    widgets.push_back(widget);
     if (entry.id != kNoId) controls_[entry.id] = widget;
+  }
+  // Static texts keep clear of the controls that follow them on their line.
+  for (QWidget* widget : widgets) {
+    auto* text = qobject_cast<StaticText*>(widget);
+    if (text == nullptr) continue;
+    std::vector<QRect> others;
+    for (const QWidget* other : widgets)
+      if (other != widget) others.push_back(other->geometry());
+    text->setRoom(roomOnLine(text->geometry(), others));
   }
 }
 
@@ -116,7 +128,7 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       break;
     }
     case ControlKind::Label: {
-      auto* label = new QLabel(text, this);
+      auto* label = new StaticText(text, this);
       label->setAlignment(((entry.style & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                           Qt::AlignTop);
       passMouseToDialog(label);
@@ -217,7 +229,8 @@ QString Dialog::controlText(int id) const {
 
 void Dialog::setControlText(int id, const QString& text) {
   QWidget* widget = control(id);
-  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+  if (auto* label = qobject_cast<StaticText*>(widget)) label->setFittedText(text);
+  else if (auto* picture = qobject_cast<QLabel*>(widget)) picture->setText(text);
   else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
   else if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(text);
   else if (auto* box = qobject_cast<QComboBox*>(widget)) box->setEditText(text);
