@@ -17,7 +17,9 @@ struct Narrowing {
 constexpr Narrowing kNarrowings[] = {{0, 5}, {1, 0}, {1, 5}, {0, 10}, {1, 10},
                                      {2, 0}, {2, 5}, {2, 10}};
 
-bool sameLine(const QRect& a, const QRect& b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
+bool sameLine(const QRect& a, const QRect& b) {
+  return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
 
 }  // namespace
 
@@ -31,7 +33,8 @@ int roomOnLine(const QRect& text, const std::vector<QRect>& others) {
 
 QFont fittedFont(const QFont& base, const QString& text, int room) {
   if (QFontMetrics(base).horizontalAdvance(text) <= room) return base;
-  const bool percent = base.letterSpacingType() == QFont::PercentageSpacing && base.letterSpacing() > 0;
+  const bool percent =
+      base.letterSpacingType() == QFont::PercentageSpacing && base.letterSpacing() > 0;
   const qreal spacing = percent ? base.letterSpacing() : 100;
   QFont font = base;
   for (const Narrowing& narrowing : kNarrowings) {

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QCursor>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -154,34 +153,31 @@ TEST_F(ClassicFiles, CancelledDialogsChangeNothing) {
 }
 
 // Reset and Configload hold the panel for seconds: every camera call they
-// make runs under the wait cursor, on a panel painted after the click.
+// make runs under the wait cursor, on a panel painted under it first.
 TEST_F(ClassicFiles, ResetAndConfigloadCallUnderTheWaitCursorOnARepaintedPanel) {
-  static int panelPaints;  // under the wait cursor
+  static int paints;  // of the panel, under the wait cursor
   static std::vector<std::pair<bool, int>> atCalls;  // wait cursor shown, paints so far
-  static const auto waitCursorShown = [] {
+  static const auto waitCursor = [] {
     const QCursor* cursor = QApplication::overrideCursor();
     return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
   };
   struct PaintCounter : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
-      panelPaints += event->type() == QEvent::Paint && waitCursorShown();
+      paints += event->type() == QEvent::Paint && waitCursor();
       return false;
     }
   } counter;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(panel_.get()));
   panel_->installEventFilter(&counter);
-  panel_support::setLibraryCallHook([] { atCalls.emplace_back(waitCursorShown(), panelPaints); });
-  write("empty.cfg", "");
+  panel_support::setLibraryCallHook([] { atCalls.emplace_back(waitCursor(), paints); });
   for (int button : {ids::kReset, ids::kConfigLoad}) {
-    panelPaints = 0;
+    paints = 0;
     atCalls.clear();
-    prompts.fileAnswers = {file("empty.cfg")};
-    QTest::mouseClick(panel_->control(button), Qt::LeftButton);
-    ASSERT_FALSE(atCalls.empty()) << button;
-    for (const auto& [waitCursor, paints] : atCalls) {
-      EXPECT_TRUE(waitCursor) << button;
-      EXPECT_GT(paints, 0) << button;
-    }
+    clickAnswering(button, file("missing.cfg"));
+    ASSERT_FALSE(atCalls.empty());
+    EXPECT_TRUE(std::all_of(atCalls.begin(), atCalls.end(),
+                            [](auto call) { return call.first && call.second > 0; }))
+        << button;
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << button;
   }
   panel_support::setLibraryCallHook(nullptr);
