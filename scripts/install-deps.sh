@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config binutils util-linux
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
-  xvfb xauth x11-utils imagemagick
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation2
+  xvfb xauth x11-utils imagemagick openbox libxcb1-dev
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 wine wine64
 )
 

@@ -32,6 +32,7 @@ void CameraPanel_1::loadConfigurationFile() {
                                         QString::fromUtf8(res::kErrorCaption));
     return;
   }
+  const platform::WaitCursor busy(this);
   config::loadConfiguration(entries_, config::classicKeys<ClassicPanelEntryPoints>(), file.text);
   OnInitDialog();
 }

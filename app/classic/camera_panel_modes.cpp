@@ -2,6 +2,7 @@
 // modes, the area grid, Save and Reset.
 #include "classic/camera_panel.h"
 #include "classic/panel_tables.h"
+#include "platform/user_prompts.h"
 
 namespace ocel::classic {
 
@@ -109,6 +110,7 @@ void CameraPanel_1::saveUserSettings() {
 }
 
 void CameraPanel_1::resetToFactory() {
+  const platform::WaitCursor busy(this);
   entries_.SetUsflg(255);
   OnInitDialog();
 }

@@ -8,6 +8,16 @@
 
 namespace ocel::panel_support {
 
+namespace {
+LibraryCallHook libraryCallHook = nullptr;
+}  // namespace
+
+void setLibraryCallHook(LibraryCallHook hook) { libraryCallHook = hook; }
+
+void detail::runLibraryCallHook() {
+  if (libraryCallHook != nullptr) libraryCallHook();
+}
+
 bool EntryPointBinder::complete(QWidget* owner) const {
   if (missing_.empty()) return true;
   QStringList names;

@@ -10,8 +10,12 @@ class WaitWindow : public platform::Dialog {
   Q_OBJECT
  public:
   WaitWindow();
-  // Shows it without a parent, centred on the screen, and paints it at
-  // once: no events are handled while the camera is being read.
+  ~WaitWindow() override;
+
+  // Shows it without a parent, centred on the screen, and returns once it is
+  // on the screen and painted. While it is visible, it repaints what the
+  // window system asks for before every library call, since no events are
+  // handled while the camera is being read.
   void showCentred();
 
  protected:

@@ -1,14 +1,55 @@
 #include "platform/controls.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyleOptionSlider>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 #include "platform/scroll_codes.h"
+#include "platform/text_fitting.h"
 
 namespace ocel::platform {
 
+void StaticText::setRoom(int pixels) {
+  room_ = pixels;
+  fit();
+}
+
+void StaticText::setFittedText(const QString& text) {
+  setText(text);
+  fit();
+}
+
+void StaticText::fit() {
+  const QFont dialogFont = parentWidget() != nullptr ? parentWidget()->font() : font();
+  setFont(fittedFont(dialogFont, text(), room_));
+}
+
+DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+}
+
+// Qt's combo box would pick the list entry that matches the typed text when
+// its field reports the end of editing: on Enter and on losing the focus.
+void DropDownCombo::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->ignore();  // to the dialog, which presses its default button
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+void DropDownCombo::focusOutEvent(QFocusEvent* event) {
+  const QSignalBlocker noEndOfEditing(lineEdit());
+  QComboBox::focusOutEvent(event);
+}
+
 ScrollBarControl::ScrollBarControl(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+  setFocusPolicy(Qt::StrongFocus);
   setTracking(true);
   connect(this, &QAbstractSlider::actionTriggered, this, &ScrollBarControl::onActionTriggered);
 }
@@ -87,5 +128,17 @@ void ScrollBarControl::keyReleaseEvent(QKeyEvent* event) {
 
 // A scroll bar control does not react to the wheel.
 void ScrollBarControl::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+void ScrollBarControl::paintEvent(QPaintEvent* event) {
+  QScrollBar::paintEvent(event);
+  if (!hasFocus()) return;
+  QStyleOptionSlider bar;
+  initStyleOption(&bar);
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  frame.rect = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this)
+                   .adjusted(1, 1, -1, -1);
+  QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
 
 }  // namespace ocel::platform

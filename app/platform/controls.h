@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -42,12 +44,43 @@ class CheckBoxControl : public QCheckBox {
   bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
+// A static text that keeps clear of what follows it on its line: a text
+// wider than its room is drawn in a tighter (then smaller) dialog font.
+class StaticText : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+  // The pixels the text may fill (see roomOnLine).
+  void setRoom(int pixels);
+  void setFittedText(const QString& text);
+
+ private:
+  void fit();
+  int room_ = QWIDGETSIZE_MAX;
+};
+
+// A drop-down combo box: an edit field over a list. Only a choice from the
+// list (by mouse, or by the arrow keys in the closed box) is a selection;
+// text typed into the field selects nothing, neither when the field loses
+// the focus nor on Enter, which goes on to the dialog's default button.
+class DropDownCombo : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit DropDownCombo(QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
 // A horizontal scroll bar that notifies its dialog with scroll codes the way
 // a native scroll bar control does: an arrow or trough click gives its code
 // and then 8 (end of scroll); a drag gives 5 for every tracked position and
 // then 4 and 8 on release; a held arrow repeats its code and ends with one 8;
 // the keyboard likewise. The dialog's handler alone moves the thumb: during
 // a notification the thumb stays where it was unless the handler sets it.
+// It is a tab stop and takes the focus when clicked; a focus frame around
+// the thumb shows that the arrow keys move it.
 class ScrollBarControl : public QScrollBar {
   Q_OBJECT
  public:
@@ -66,6 +99,7 @@ class ScrollBarControl : public QScrollBar {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void onActionTriggered(int action);

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +13,7 @@
 #include "platform/controls.h"
 #include "platform/dialog_units.h"
 #include "platform/pictures.h"
+#include "platform/text_fitting.h"
 
 namespace ocel::platform {
 
@@ -29,30 +29,6 @@ QFont dialogFont() {
   font.setLetterSpacing(QFont::PercentageSpacing, 95);
   return font;
 }
-
-// The edit field of a drop-down combo box: Enter presses the dialog's
-// default button instead of picking a list entry by the typed text, so
-// typing never changes a selection.
-class EnterToDefaultButton : public QObject {
- public:
-  EnterToDefaultButton(QObject* parent, std::function<void()> pressDefault)
-      : QObject(parent), pressDefault_(std::move(pressDefault)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        pressDefault_();
-        return true;
-      }
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> pressDefault_;
-};
 
 // Static texts, frames and pictures let the mouse through to the dialog,
 // which gets the left-button and pointer-move messages over them.
@@ -72,7 +48,7 @@ void setUserActionObserver(UserActionObserver observer) {
 }
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent, Placement placement)
-    : QDialog(parent), template_(dialogTemplate) {
+    : QDialog(parent), template_(dialogTemplate), placement_(placement) {
   if (placement == Placement::Page) setWindowFlags(Qt::Widget);
   setFont(dialogFont());
   setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
@@ -115,9 +91,20 @@ void Dialog::EndDialog(int result) {
 }
 
 void Dialog::createControls() {
+  std::vector<QWidget*> widgets;
   for (const ControlTemplate& entry : template_.controls) {
     QWidget* widget = createControl(entry);
+    widgets.push_back(widget);
     if (entry.id != kNoId) controls_[entry.id] = widget;
+  }
+  // Static texts keep clear of the controls that follow them on their line.
+  for (QWidget* widget : widgets) {
+    auto* text = qobject_cast<StaticText*>(widget);
+    if (text == nullptr) continue;
+    std::vector<QRect> others;
+    for (const QWidget* other : widgets)
+      if (other != widget) others.push_back(other->geometry());
+    text->setRoom(roomOnLine(text->geometry(), others));
   }
 }
 
@@ -130,8 +117,10 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
   switch (entry.kind) {
     case ControlKind::PushButton: {
       auto* button = new QPushButton(text, this);
+      // The template's default button is pressed by Enter, unless another
+      // push button has the focus: that one is the default while it has it.
       button->setDefault((entry.style & kDefaultButton) != 0);
-      button->setAutoDefault(false);
+      button->setAutoDefault(true);
       connect(button, &QPushButton::clicked, this, [this, id] { buttonClicked(id); });
       widget = button;
       break;
@@ -149,7 +138,7 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       break;
     }
     case ControlKind::Label: {
-      auto* label = new QLabel(text, this);
+      auto* label = new StaticText(text, this);
       label->setAlignment(((entry.style & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                           Qt::AlignTop);
       passMouseToDialog(label);
@@ -163,15 +152,8 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       break;
     }
     case ControlKind::DropDownCombo: {
-      auto* box = new QComboBox(this);
-      box->setEditable(true);
-      box->setInsertPolicy(QComboBox::NoInsert);
-      box->setCompleter(nullptr);
+      auto* box = new DropDownCombo(this);
       box->setMaxVisibleItems(std::max(1, entry.height / 12));
-      box->lineEdit()->installEventFilter(new EnterToDefaultButton(box, [this] {
-        for (const ControlTemplate& c : template_.controls)
-          if (c.style & kDefaultButton) buttonClicked(c.id);
-      }));
       connect(box, &QComboBox::activated, this, [this, id] {
         OnComboSelectionChange(id);
         userActionHandled();
@@ -280,7 +262,8 @@ QString Dialog::controlText(int id) const {
 
 void Dialog::setControlText(int id, const QString& text) {
   QWidget* widget = control(id);
-  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+  if (auto* label = qobject_cast<StaticText*>(widget)) label->setFittedText(text);
+  else if (auto* picture = qobject_cast<QLabel*>(widget)) picture->setText(text);
   else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
   else if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(text);
   else if (auto* box = qobject_cast<QComboBox*>(widget)) box->setEditText(text);
@@ -373,6 +356,12 @@ void Dialog::closeEvent(QCloseEvent* event) {
   OnCancel();
   if (isVisible()) event->ignore();
   else event->accept();
+}
+
+// Enter and Esc on a page are the sheet's: its default button, its cancel.
+void Dialog::keyPressEvent(QKeyEvent* event) {
+  if (placement_ == Placement::Page) event->ignore();
+  else QDialog::keyPressEvent(event);
 }
 
 void Dialog::mousePressEvent(QMouseEvent* event) {

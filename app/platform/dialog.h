@@ -99,6 +99,7 @@ class Dialog : public QDialog {
   void accept() override { OnOK(); }
   void reject() override { OnCancel(); }
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -113,6 +114,7 @@ class Dialog : public QDialog {
   ScrollBarControl* scrollBar(int id) const;
 
   const DialogTemplate& template_;
+  const Placement placement_;
   std::map<int, QWidget*> controls_;
   std::map<int, std::function<void()>> clickHandlers_;
   bool created_ = false;

@@ -1,7 +1,6 @@
 #include "platform/property_sheet.h"
 
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -9,15 +8,6 @@
 namespace ocel::platform {
 
 PropertySheet* PropertyPage::parentSheet() const { return qobject_cast<PropertySheet*>(window()); }
-
-void PropertyPage::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: event->ignore(); return;  // on to the sheet
-    default: Dialog::keyPressEvent(event);
-  }
-}
 
 PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {

@@ -29,11 +29,6 @@ class PropertyPage : public Dialog {
 
   // The sheet the page has been added to, or none.
   PropertySheet* parentSheet() const;
-
- protected:
-  // Enter and Esc belong to the sheet, whose OK and Abbrechen they press;
-  // a page must not close itself inside it.
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class PropertySheet : public QDialog {

@@ -33,10 +33,13 @@ UserPrompts& userPrompts();
 // keeps ownership.
 void setUserPrompts(UserPrompts* prompts);
 
-// Shows the wait cursor for its lifetime.
+// Shows the wait cursor for its lifetime, over a run of blocking camera
+// calls. It is on the screen before the constructor returns, and so is an
+// up-to-date picture of the window given: no image of a dialog that has
+// just closed stays on it while the thread is blocked.
 class WaitCursor {
  public:
-  WaitCursor();
+  explicit WaitCursor(QWidget* window = nullptr);
   ~WaitCursor();
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;

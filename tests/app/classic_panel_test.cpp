@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include "gui_support.h"
@@ -44,6 +45,26 @@ class ClassicPanel : public ::testing::Test {
   CameraPanel_1& panel() { return *panel_; }
 
   void click(int id) { QTest::mouseClick(panel_->control(id), Qt::LeftButton); }
+  // Keys go where the user's keys go: to the widget with the focus.
+  void key(Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); }
+  // Opens the panel as the active window and presses Tab from its first
+  // control on until id has the focus; the ids the focus visited.
+  std::vector<int> tabTo(int id) {
+    open();
+    panel_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(panel_.get()));
+    std::vector<int> visited{platform::kNoId};
+    while (visited.back() != id && visited.size() < 200) {
+      key(Qt::Key_Tab);
+      visited.push_back(platform::kNoId);
+      for (const auto& control : panel_->dialogTemplate().controls)
+        if (control.id != platform::kNoId &&
+            panel_->control(control.id) == QApplication::focusWidget())
+          visited.back() = control.id;
+    }
+    EXPECT_EQ(visited.back(), id) << "Tab never reached it";
+    return visited;
+  }
   void scroll(int id, int code, int position = 0) {
     emit qobject_cast<platform::ScrollBarControl*>(panel_->control(id))->scrolled(code, position);
   }
@@ -387,6 +408,50 @@ TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   EXPECT_EQ(prompts.messages[0].text,
             "Die Kamera an COM2 antwortet nicht.\r\nDie Einstellung wurde nicht übernommen.");
   EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
+}
+
+// ---- Keyboard -----------------------------------------------------------------
+
+// Enter presses the small Savemenu button that has the focus, as a click
+// would; the panel stays open.
+TEST_F(ClassicPanel, EnterPressesTheFocusedSavemenuButton) {
+  Calls reset{"SetUsflg(255)"};
+  reset.insert(reset.end(), kStartupReads.begin(), kStartupReads.end());
+  const struct {
+    int button;
+    Calls sent;
+    std::size_t fileDialogs;
+  } cases[] = {{ids::kSave, {"SetUsflg(1)", "SetUsflg(0)"}, 0},
+               {ids::kReset, reset, 0},
+               {ids::kConfigSave, {}, 1},
+               {ids::kConfigLoad, {}, 1}};
+  for (const auto& c : cases) {
+    testing::ScriptedPrompts prompts;  // the file dialogs answer "cancelled"
+    tabTo(c.button);
+    key(Qt::Key_Return);
+    EXPECT_EQ(calls(), c.sent) << c.button;
+    EXPECT_EQ(prompts.fileRequests.size(), c.fileDialogs) << c.button;
+    EXPECT_TRUE(panel().isVisible()) << c.button;
+  }
+}
+
+// Tab lands on every slider that can be used, in the template's order, and
+// the arrows of a focused slider move it as its arrow buttons do.
+TEST_F(ClassicPanel, TabReachesTheEnabledSlidersAndArrowsMoveThem) {
+  camera.setValue("Shape", 235);
+  std::vector<int> sliders;
+  for (int id : tabTo(ids::kGridBoxes[4][4]))  // the last control
+    if (panel().hasControl(id) && qobject_cast<platform::ScrollBarControl*>(panel().control(id)))
+      sliders.push_back(id);
+  EXPECT_EQ(sliders, (std::vector<int>{ids::kSharpnessSlider, ids::kAtwSpeedSlider,
+                                       ids::kAeSpeedSlider, ids::kYGammaSlider,
+                                       ids::kCGammaSlider, ids::kPhaseSlider,
+                                       ids::kAeAreaSlider, ids::kAeReferenceSlider}));
+  tabTo(ids::kSharpnessSlider);
+  key(Qt::Key_Right);
+  key(Qt::Key_Return);  // not a push button: OK closes the panel
+  EXPECT_EQ(calls(), (Calls{"SetShape(236)", "SetShape(236)"}));
+  EXPECT_FALSE(panel().isVisible());
 }
 
 }  // namespace

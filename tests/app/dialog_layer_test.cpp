@@ -114,6 +114,26 @@ TEST_F(DialogLayer, ArrowClicksAndKeysGiveTheirCodeThenEndOfScroll) {
   EXPECT_EQ(dialog.seen, upAndDown);
 }
 
+// A click gives the scroll bar the focus; the user's keys then reach it and
+// give their codes, each followed by end of scroll.
+TEST_F(DialogLayer, ClickFocusesTheBarAndItsKeysGiveTheirCodes) {
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddPage));
+  ASSERT_EQ(QApplication::focusWidget(), bar);
+  const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Left, 0},     {Qt::Key_Right, 1},
+                                          {Qt::Key_Up, 0},       {Qt::Key_Down, 1},
+                                          {Qt::Key_PageUp, 2},   {Qt::Key_PageDown, 3},
+                                          {Qt::Key_Home, 6},     {Qt::Key_End, 7}};
+  for (const auto& [key, code] : keys) {
+    dialog.seen.clear();
+    QTest::keyClick(QApplication::focusWidget(), key);
+    ASSERT_EQ(dialog.seen.size(), 2u) << key;
+    EXPECT_EQ(dialog.seen[0].first, code) << key;
+    EXPECT_EQ(dialog.seen[1].first, 8) << key;
+  }
+}
+
 TEST_F(DialogLayer, TroughClickGivesPageCodeAndMovesNothing) {
   QPoint rightOfThumb = centreOf(QStyle::SC_ScrollBarSlider);
   rightOfThumb.rx() = (rightOfThumb.x() + centreOf(QStyle::SC_ScrollBarAddLine).x()) / 2;

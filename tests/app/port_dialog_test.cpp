@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -30,9 +31,13 @@ class PortDialogTest : public ::testing::Test {
     return library;
   }
 
-  void SetUp() override {
+  void SetUp() override { open(); }
+
+  // Shows the dialog (again) as the active window, so keys reach its focus.
+  void open() {
     dialog.CreateModeless();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   }
 
   void click(int id) { QTest::mouseClick(dialog.control(id), Qt::LeftButton); }
@@ -88,16 +93,46 @@ TEST_F(PortDialogTest, ListChoicesReachPortInitExAndSurviveModelZero) {
   EXPECT_EQ(dialog.standard, 1);
 }
 
-// OK at once opens COM1 for model 1 at 9600 baud: typing into a list
-// changes nothing, and Enter presses OK.
-TEST_F(PortDialogTest, TypedTextChangesNothingAndEnterPressesOk) {
-  auto* box = qobject_cast<QComboBox*>(dialog.control(ids::kBaudRate));
-  box->lineEdit()->selectAll();
-  QTest::keyClicks(box->lineEdit(), "4800");
-  QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(calls(), Calls{"PortInitEx(1,1,0,9600,0)"});
-  EXPECT_EQ(dialog.result(), platform::kIdOk);
+// Text typed into a list's edit field changes nothing, whether Enter or a
+// click on OK ends the dialog: only a choice from the list counts. Keys go
+// where the user's keys go, to the widget with the focus.
+TEST_F(PortDialogTest, TypedTextChangesNothing) {
+  const struct {
+    const char* baud;
+    const char* parity;
+    bool enter;  // else a click on OK
+  } cases[] = {{"4800", nullptr, true}, {"2400", "Odd", false}};
+  for (const auto& c : cases) {
+    for (auto [id, typed] : {std::pair{ids::kBaudRate, c.baud}, {ids::kParity, c.parity}}) {
+      if (!typed) continue;
+      QTest::mouseClick(qobject_cast<QComboBox*>(dialog.control(id))->lineEdit(), Qt::LeftButton);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(QApplication::focusWidget(), typed);
+    }
+    if (c.enter) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else click(platform::kIdOk);
+    EXPECT_EQ(calls(), Calls{"PortInitEx(1,1,0,9600,0)"}) << c.baud;
+    EXPECT_EQ(dialog.result(), platform::kIdOk);
+    double_.clearCalls();
+    open();  // the same dialog again, for the next case
+  }
+}
+
+// Enter presses the push button that has the focus; once the focus is on a
+// control that is no push button, Enter presses OK again.
+TEST_F(PortDialogTest, EnterPressesTheFocusedButtonElseOk) {
+  dialog.control(platform::kIdCancel)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(dialog.cancelled, 1);
+  EXPECT_EQ(calls(), Calls{});
+
+  dialog.cancelled = 0;
+  open();
+  dialog.control(platform::kIdCancel)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // on to the first option button
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(dialog.cancelled, 0);
+  EXPECT_EQ(calls(), Calls{"PortInitEx(1,1,0,9600,0)"});
 }
 
 TEST_F(PortDialogTest, PortLabelFollowsEveryControl) {
