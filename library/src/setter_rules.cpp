@@ -1,109 +1,81 @@
 #include "setter_rules.h"
 
-#include <algorithm>
+#include <array>
 #include <iterator>
+#include <string_view>
 
 namespace ocel {
 
 namespace {
 
-constexpr SetterRule digit(Setting s, int low, int high, int substitute) {
-  return {s, ValueField::OneDigit, Accept::Range, low, high, {-1, -1, -1, -1}, substitute};
-}
-constexpr SetterRule digitOneOf(Setting s, std::array<int, 4> values, int substitute) {
-  return {s, ValueField::OneDigit, Accept::OneOf, 0, 0, values, substitute};
-}
-constexpr SetterRule range(Setting s, int low, int high, int substitute) {
-  return {s, ValueField::ThreeDigits, Accept::Range, low, high, {-1, -1, -1, -1}, substitute};
-}
-constexpr SetterRule oneOf(Setting s, std::array<int, 4> values, int substitute) {
-  return {s, ValueField::ThreeDigits, Accept::OneOf, 0, 0, values, substitute};
-}
-
 using S = Setting;
 
-// Keyed by setting, in any order.
-constexpr SetterRule kRules[] = {
-    digit(S::Mode, 0, 0, 1),            // 0 camera control, anything else remote
-    digit(S::ModeZM, 0, 0, 1),
-    digit(S::NegPos, 0, 3, 0),
-    digit(S::ModeWB, 0, 4, 0),
-    digitOneOf(S::ModeES, {0, 1, 2, 4}, 2),
-    digitOneOf(S::ModeGC, {0, 1, 2, 4}, 2),
-    digit(S::AEMode, 0, 9, 0),          // one digit holds no more than 9
-    range(S::AEOff, 0, 255, 128),
-    range(S::AEArea, 0, 255, 51),
-    range(S::AgesRes, 0, 255, 32),
-    range(S::AgcRes, 1, 10, 1),
-    range(S::AesRes, 1, 10, 1),
-    range(S::ATWRes, 0, 255, 0),
-    range(S::Shape, 0, 255, 235),
-    range(S::YGamma, 0, 255, 235),
-    range(S::CGamma, 0, 255, 0),
-    range(S::Phase, 0, 255, 0),
-    range(S::MWBR, 0, 255, 0),
-    range(S::MWBB, 0, 255, 255),
-    range(S::ESMin, 0, 255, 0),
-    range(S::ESMax, 0, 155, 155),
-    range(S::MinGain, 0, 240, 0),
-    range(S::MaxGain, 0, 240, 240),
-    range(S::AELevel, 0, 999, 255),     // three digits hold no more than 999
-    range(S::DigAgc, 0, 6, 3),
-    range(S::DZoom, 63, 255, 235),
-    range(S::EZMinn, 64, 255, 64),
-    oneOf(S::EZPane, {0, 128, 255, -1}, 128),
-    oneOf(S::EZTilt, {0, 128, 255, -1}, 128),
-    range(S::EZSWBtn, 0, 63, 0),
-    range(S::EZDemo, 0, 10, 1),
-    range(S::Rate0, 0, 255, 255),
-    range(S::Rate1, 0, 255, 255),
-    range(S::Rate2, 0, 255, 255),
-    range(S::Rate3, 0, 255, 255),
-    range(S::Rate4, 0, 255, 255),
-    range(S::Rate5, 0, 255, 255),
-    range(S::RateP, 0, 255, 64),
-    oneOf(S::DioSel, {10, 32, -1, -1}, 10),
-    oneOf(S::ReBps, {96, 48, 24, -1}, 96),
-    oneOf(S::RePrt, {0, 1, 2, -1}, 0),
-};
+// The settings whose value is a single digit in the frame; every other
+// RANGED setting sends three.
+constexpr Setting kOneDigitSettings[] = {S::Mode,   S::ModeGC, S::ModeES, S::ModeWB,
+                                         S::ModeZM, S::NegPos, S::AEMode};
 
-// Where each setting's rule is in kRules; -1 for none.
-constexpr std::array<int, kSettingCount> ruleIndexBySetting() {
-  std::array<int, kSettingCount> index{};
-  index.fill(-1);
-  for (int i = 0; i < static_cast<int>(std::size(kRules)); ++i)
-    index[static_cast<int>(kRules[i].setting)] = i;
-  return index;
-}
-constexpr auto kRuleIndex = ruleIndexBySetting();
+#define OCEL_STEM_OF(stem, ...) #stem,
+constexpr std::string_view kStemOf[] = {OCEL400_SETTINGS(OCEL_STEM_OF)};
+#undef OCEL_STEM_OF
 
 enum class Kind { RANGED, USER_FLAG, GAIN, SHUTTER };
 #define OCEL_KIND_OF(stem, argument, result, kind, models) Kind::kind,
 constexpr Kind kKindOf[] = {OCEL400_SETTINGS(OCEL_KIND_OF)};
 #undef OCEL_KIND_OF
 
-// One rule for each RANGED setting, none for the others.
-constexpr bool oneRulePerRangedSetting() {
-  int rulesOf[kSettingCount] = {};
-  for (const SetterRule& rule : kRules) ++rulesOf[static_cast<int>(rule.setting)];
+constexpr std::array<SetterRule, kSettingCount> rulesBySetting() {
+  std::array<SetterRule, kSettingCount> rules{};
   for (int i = 0; i < kSettingCount; ++i)
-    if (rulesOf[i] != (kKindOf[i] == Kind::RANGED ? 1 : 0)) return false;
+    rules[i] = {ValueField::ThreeDigits, ocel400::valueRule(kStemOf[i])};
+  for (Setting s : kOneDigitSettings) rules[static_cast<int>(s)].field = ValueField::OneDigit;
+  return rules;
+}
+constexpr auto kRules = rulesBySetting();
+
+constexpr int rowsNaming(std::string_view stem) {
+  int rows = 0;
+  for (const ocel400::ValueRule& rule : ocel400::kValueRules) rows += rule.stem == stem;
+  return rows;
+}
+
+// A missing or doubled row, or one for a setting that is not RANGED or does
+// not exist, fails the build.
+constexpr bool oneRowPerRangedSetting() {
+  int named = 0;
+  for (int i = 0; i < kSettingCount; ++i) {
+    const int rows = rowsNaming(kStemOf[i]);
+    if (rows != (kKindOf[i] == Kind::RANGED ? 1 : 0)) return false;
+    named += rows;
+  }
+  return named == static_cast<int>(std::size(ocel400::kValueRules));
+}
+static_assert(oneRowPerRangedSetting(),
+              "Ocel400_values.h needs exactly one row per RANGED setting and no other row");
+
+// Every value a setter can send fits its field.
+constexpr bool fitsItsField(const SetterRule& rule) {
+  const int largest = rule.field == ValueField::OneDigit ? 9 : 999;
+  const ocel400::AcceptedValues& accepted = rule.values->accepted;
+  bool fits = rule.values->substitute >= 0 && rule.values->substitute <= largest;
+  if (!accepted.listed) return fits && accepted.low >= 0 && accepted.high <= largest;
+  for (std::size_t i = 0; i < accepted.count; ++i)
+    fits = fits && accepted.values[i] >= 0 && accepted.values[i] <= largest;
+  return fits;
+}
+// (By kind, not by a null rule: the sanitizers make address comparisons
+// non-constant.)
+constexpr bool everyValueFitsItsField() {
+  for (Setting s : kOneDigitSettings)
+    if (kKindOf[static_cast<int>(s)] != Kind::RANGED) return false;
+  for (int i = 0; i < kSettingCount; ++i)
+    if (kKindOf[i] == Kind::RANGED && !fitsItsField(kRules[i])) return false;
   return true;
 }
-static_assert(oneRulePerRangedSetting());
+static_assert(everyValueFitsItsField(), "a setter could send a value its frame field cannot hold");
 
 }  // namespace
 
-const SetterRule& setterRule(Setting setting) {
-  return kRules[kRuleIndex[static_cast<int>(setting)]];
-}
-
-int acceptedValue(const SetterRule& rule, std::int64_t v) {
-  const bool accepted =
-      rule.accept == Accept::Range
-          ? v >= rule.low && v <= rule.high
-          : std::find(rule.values.begin(), rule.values.end(), v) != rule.values.end() && v >= 0;
-  return accepted ? static_cast<int>(v) : rule.substitute;
-}
+const SetterRule& setterRule(Setting setting) { return kRules[static_cast<int>(setting)]; }
 
 }  // namespace ocel

@@ -1,11 +1,11 @@
-// The range rule of every setter that Ocel400_settings.h marks RANGED: which
-// values it accepts and the fixed substitute it sends for any other. Values
-// are never refused.
+// The rule of every setter that Ocel400_settings.h marks RANGED: the values
+// it sends as given and its substitute (the public table of
+// Ocel400_values.h), and where the value goes in the frame.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
+#include "Ocel400_values.h"
 #include "register_map.h"
 
 namespace ocel {
@@ -14,22 +14,18 @@ namespace ocel {
 // '0'), or three digits at bytes 10-12.
 enum class ValueField { OneDigit, ThreeDigits };
 
-enum class Accept { Range, OneOf };
-
 struct SetterRule {
-  Setting setting;
   ValueField field;
-  Accept accept;
-  int low, high;               // Accept::Range, inclusive
-  std::array<int, 4> values;   // Accept::OneOf, padded with -1
-  int substitute;
+  const ocel400::ValueRule* values;  // null for a setting that is not RANGED
 };
 
-// The rule of a RANGED setting (the rules are keyed by setting, and the
-// build fails unless each RANGED setting has exactly one).
+// The rule of a RANGED setting (the build fails unless each RANGED setting
+// has exactly one).
 const SetterRule& setterRule(Setting setting);
 
 // The value a setter sends for the argument v.
-int acceptedValue(const SetterRule& rule, std::int64_t v);
+inline int acceptedValue(const SetterRule& rule, std::int64_t v) {
+  return ocel400::valueSent(*rule.values, v);
+}
 
 }  // namespace ocel

@@ -308,7 +308,7 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     case Command::Set:
       toWrite = parseAssignments(cl);
       for (const Assignment& a : toWrite)
-        if (const auto note = substitutionNote(a.entry->name, a.value))
+        if (const auto note = substitutionNote(*a.entry, a.value))
           err << "ocel400ctl: " << *note << '\n';
       break;
     case Command::Area: rows = parseAreaAssignments(cl); break;

@@ -31,11 +31,16 @@ Argument asArgument(double value) {
   else
     return static_cast<Argument>(static_cast<std::int64_t>(value));
 }
+template <typename Argument>
+double received(double value) {
+  return static_cast<double>(asArgument<Argument>(value));
+}
 
 #define OCEL_CTL_SETTING(stem, argument, result, kind, models)                                   \
   SettingEntry{#stem, from_list::kind, from_list::models,                                        \
                [] { return static_cast<double>(Get##stem()); },                                   \
-               [](double v) { return Set##stem(asArgument<argument>(v)); }},
+               [](double v) { return Set##stem(asArgument<argument>(v)); },                      \
+               &received<argument>},
 
 // In the order of the camera's register map.
 const SettingEntry kSettings[] = {OCEL400_SETTINGS(OCEL_CTL_SETTING)};

@@ -22,6 +22,7 @@ struct SettingEntry {
   Models models;
   double (*get)();
   std::uint16_t (*set)(double value);
+  double (*received)(double value);  // the value as the setter's argument holds it
 };
 
 std::span<const SettingEntry> allSettings();
