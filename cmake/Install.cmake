@@ -12,8 +12,11 @@ include(CMakePackageConfigHelpers)
 install(TARGETS Ocel400 EXPORT Ocel400Targets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/library/include/Ocel400.h
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT library)
+# Ocel400.h, and the headers beside it for programs that treat the
+# settings alike (Ocel400_settings.h), tell users about ports
+# (Ocel400_ports.h) or values the library replaces (Ocel400_values.h).
+file(GLOB public_headers ${PROJECT_SOURCE_DIR}/library/include/*.h)
+install(FILES ${public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT library)
 
 # The pkg-config file finds the prefix from its own place, so it is right
 # under whatever prefix the library is installed.

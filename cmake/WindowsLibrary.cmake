@@ -42,12 +42,13 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     VERBATIM)
 endif()
 
-# Installed (and zipped by scripts/package.sh) as include/Ocel400.h and
-# x86/ or x64/ Ocel400.dll with its import library.
+# Installed (and zipped by scripts/package.sh) as include/ (Ocel400.h and the
+# headers beside it) and x86/ or x64/ Ocel400.dll with its import library.
 install(TARGETS Ocel400
   RUNTIME DESTINATION ${OCEL400_WINDOWS_ARCH}
   ARCHIVE DESTINATION ${OCEL400_WINDOWS_ARCH})
-install(FILES ${PROJECT_SOURCE_DIR}/library/include/Ocel400.h DESTINATION include)
+file(GLOB public_headers ${PROJECT_SOURCE_DIR}/library/include/*.h)
+install(FILES ${public_headers} DESTINATION include)
 install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-all
   \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${OCEL400_WINDOWS_ARCH}/$<TARGET_FILE_NAME:Ocel400>\"
   COMMAND_ERROR_IS_FATAL ANY)")

@@ -29,7 +29,7 @@ depends() {  # depends PACKAGE DEPENDENCY...
 }
 
 holds "$library" 'lib/([^/]+/)?libOcel400\.so' 'lib/([^/]+/)?libOcel400\.so\.2' \
-  'lib/([^/]+/)?libOcel400\.so\.2\.3' 'include/Ocel400\.h' 'lib/([^/]+/)?pkgconfig/Ocel400\.pc' \
+  'lib/([^/]+/)?libOcel400\.so\.2\.3' 'include/Ocel400\.h' 'include/Ocel400_values\.h' 'lib/([^/]+/)?pkgconfig/Ocel400\.pc' \
   'lib/([^/]+/)?cmake/Ocel400/Ocel400Config\.cmake'
 shlibs=$(dpkg-deb --info "$library" shlibs)
 grep -qxF "libOcel400 2 libocel400 (= $version)" <<<"$shlibs" ||
