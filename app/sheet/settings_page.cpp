@@ -10,10 +10,10 @@
 
 namespace ocel::sheet {
 
-EingabeBool_1::EingabeBool_1(const platform::LoadedLibrary& library, int videoStandard,
+EingabeBool_1::EingabeBool_1(const platform::LoadedLibrary& library, int standard,
                              ZoomComm_1& zoomCommPage, panel_support::WaitWindow& waitWindow)
     : platform::PropertyPage(res::settingsPageTemplate()),
-      videoStandard(videoStandard),
+      videoStandard(standard),
       library_(library),
       zoomCommPage_(zoomCommPage),
       waitWindow_(waitWindow) {

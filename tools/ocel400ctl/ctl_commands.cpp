@@ -35,7 +35,7 @@ struct AreaAssignment {
 
 class UsageError {
  public:
-  explicit UsageError(std::string message) : message(std::move(message)) {}
+  explicit UsageError(std::string what) : message(std::move(what)) {}
   std::string message;
 };
 
