@@ -15,6 +15,7 @@
 #include "Ocel400.h"
 #include "lib_exports.h"
 #include "ocel400sim/fault.h"
+#include "timing.h"
 
 namespace ocel::testing {
 
@@ -83,15 +84,6 @@ inline constexpr FaultCase kFaultCases[] = {
     {Fault::Silence, 50, OCEL400_DONE, OCEL400_DONE},
     {Fault::Garbage, 95, OCEL400_DONE, OCEL400_DONE},
 };
-
-// How long a call takes.
-template <typename F>
-std::chrono::milliseconds timed(F&& call) {
-  const auto start = std::chrono::steady_clock::now();
-  call();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
-}
 
 inline std::vector<std::string> onlyFrame(const char* frame) { return {std::string(frame) + "\r"}; }
 
