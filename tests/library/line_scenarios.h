@@ -180,6 +180,7 @@ void checkPort(Start start, Leave leavePortAt4800, Stop stop) {
   OCEL400_CHECK_EQ(lib::PortInit(1), OCEL400_DONE, "PortInit before PortInitEx");
   OCEL400_CHECK_EQ(lib::SetShape(9), OCEL400_NOT_ACKNOWLEDGED, "SetShape at the port's speed");
   OCEL400_CHECK_EQ(first.lastPcBaud(), 4800, "PC speed without a stored baud rate");
+  OCEL400_CHECK_EQ(first.reg(0), 0, "register 0 written at another speed");  // no map yet
 
   const struct {
     int model, baud, parity, cameraBaud;
