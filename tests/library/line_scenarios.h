@@ -87,8 +87,8 @@ inline constexpr FaultCase kFaultCases[] = {
 
 inline std::vector<std::string> onlyFrame(const char* frame) { return {std::string(frame) + "\r"}; }
 
-inline std::string took(const std::string& call, std::chrono::milliseconds elapsed) {
-  return call + " took " + std::to_string(elapsed.count()) + " ms";
+inline std::string took(const std::string& call, Milliseconds elapsed) {
+  return call + " took " + std::to_string(static_cast<long>(elapsed.count())) + " ms";
 }
 
 // Every setter frame case, then every read request.

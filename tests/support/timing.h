@@ -7,12 +7,13 @@
 
 namespace ocel::testing {
 
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
 template <typename F>
-std::chrono::milliseconds timed(F&& call) {
+Milliseconds timed(F&& call) {
   const auto start = std::chrono::steady_clock::now();
   call();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
+  return std::chrono::steady_clock::now() - start;
 }
 
 // Asks condition every 5 ms until it holds or limit has passed; whether it held.

@@ -84,10 +84,7 @@ void report(const char* what, int exchanges, const std::function<void(int)>& exc
   std::vector<double> times;
   bool answered = true;
   for (int i = 0; i < exchanges; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    exchange(i);
-    times.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(timed([&] { exchange(i); }).count());
     answered = answered && lib::LastResult() == OCEL400_DONE;
   }
   std::sort(times.begin(), times.end());
