@@ -14,12 +14,12 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <tuple>
+
+#include "temp_folder.h"
 
 namespace ocel::config {
 namespace {
@@ -27,15 +27,12 @@ namespace {
 namespace fs = std::filesystem;
 constexpr const char* kSection = "Ocel400 Configuration";
 
+using testing::fileText;
+using testing::writeFile;
+
 class ProfileFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/ocel400-profile-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string path(const char* name) const { return dir_ + "/" + name; }
+  std::string path(const char* name) const { return folder_.path(name); }
   std::set<std::string> filesInDir() const {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir_))
@@ -43,18 +40,9 @@ class ProfileFileTest : public ::testing::Test {
     return names;
   }
 
-  std::string dir_;
+  const testing::TempFolder folder_;
+  const std::string& dir_ = folder_.dir();
 };
-
-void put(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-std::string contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Runs body in a child process; its exit status, -1 when it did not exit.
 int inChild(const std::function<int()>& body) {
@@ -91,9 +79,9 @@ TEST_F(ProfileFileTest, NewFileFollowsTheUmaskAndReadsBack) {
 // nothing is yet) does a save write; a refused file is left as it was.
 TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);  // opening it must not block
-  put(path("big.cfg"), "");
+  writeFile(path("big.cfg"), "");
   fs::resize_file(path("big.cfg"), kMaxFileBytes + 1);
-  put(path("plain.cfg"), "[Ocel400 Configuration]\nShape=1\n");
+  writeFile(path("plain.cfg"), "[Ocel400 Configuration]\nShape=1\n");
   fs::create_symlink(path("plain.cfg"), path("link.cfg"));
   fs::create_symlink(path("gone.cfg"), path("dangling.cfg"));
   using Status = FileText::Status;
@@ -122,8 +110,8 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
     EXPECT_EQ(written.written, c.saves) << c.path << ": " << written.reason;
   }
   EXPECT_EQ(fs::file_size(path("big.cfg")), kMaxFileBytes + 1);
-  EXPECT_EQ(contents(path("gone.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
-  EXPECT_EQ(contents(path("plain.cfg")), "[Ocel400 Configuration]\nShape=1\nMode=1\n");
+  EXPECT_EQ(fileText(path("gone.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
+  EXPECT_EQ(fileText(path("plain.cfg")), "[Ocel400 Configuration]\nShape=1\nMode=1\n");
 }
 
 // A save writes through a symbolic link to its target, keeps a hard-linked
@@ -131,7 +119,7 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
 TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
   fs::create_directory(path("real"));
   for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"})
-    put(path("real/") + name, "[Ocel400 Configuration]\r\nShape=1\r\n");
+    writeFile(path("real/") + name, "[Ocel400 Configuration]\r\nShape=1\r\n");
   fs::create_symlink(path("real/a.cfg"), path("a.cfg"));  // absolute
   fs::create_symlink("real/b.cfg", path("b.cfg"));        // relative
   fs::create_hard_link(path("real/c.cfg"), path("c.cfg"));
@@ -146,7 +134,7 @@ TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
     const std::string saved = fs::exists(path(name)) ? path(name) : real;
     const FileWrite written = ProfileFile(saved).writeKeys(kSection, {{"Shape", "2"}});
     ASSERT_TRUE(written.written) << name << ": " << written.reason;
-    EXPECT_EQ(contents(real), "[Ocel400 Configuration]\r\nShape=2\r\n") << name;
+    EXPECT_EQ(fileText(real), "[Ocel400 Configuration]\r\nShape=2\r\n") << name;
     ASSERT_EQ(stat(real.c_str(), &now), 0);
     EXPECT_EQ(std::tie(now.st_mode, now.st_uid, now.st_gid, now.st_nlink),
               std::tie(old.st_mode, old.st_uid, old.st_gid, old.st_nlink))
@@ -189,11 +177,11 @@ TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
           mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k") != 0)
         return 77;
-      put(path("camera.cfg"), old);
+      writeFile(path("camera.cfg"), old);
       if (hardLinked) fs::create_hard_link(path("camera.cfg"), path("other.cfg"));
       // Fill the disk, then free 20 KiB: room for a few keys, not for all.
       int fill = 0;
-      while (contents(path("camera.cfg")) == old) {
+      while (fileText(path("camera.cfg")) == old) {
         const std::string name = path(("fill" + std::to_string(fill++)).c_str());
         std::ofstream filler(name, std::ios::binary);
         if (!(filler << std::string(4096, 'f') << std::flush)) break;
@@ -202,7 +190,7 @@ TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
       const FileWrite written =
           ProfileFile(path("camera.cfg")).writeKeys(kSection, roundOfKeys(7, 23, 2000));
       if (written.written || written.reason.find("No space") == std::string::npos) return 1;
-      if (contents(path("camera.cfg")) != old) return 2;
+      if (fileText(path("camera.cfg")) != old) return 2;
       for (const auto& entry : fs::directory_iterator(dir_)) {
         const std::string name = entry.path().filename().string();
         if (name != "camera.cfg" && name != "other.cfg" && !name.starts_with("fill")) return 3;

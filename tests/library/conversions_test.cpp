@@ -44,7 +44,8 @@ TEST(Gain, DecibelToCodeForBothModels) {
   const GainCase cases[] = {
       {24.0, 1, 240}, {30.0, 1, 243}, {48.0, 1, 255}, {12.34, 1, 123}, {0.5, 1, 5},
       {-3.0, 1, 0},   {60.0, 1, 0},   {nan, 1, 0},    {inf, 1, 0},     {6.0, 0, 85},
-      {18.0, 0, 255}, {48.0, 0, 680}, {-3.0, 0, 0},   {60.0, 0, 0},    {12.0, 2, 12},
+      {18.0, 0, 255}, {48.0, 0, 680}, {3.5, 0, 50},   {-3.0, 0, 0},    {60.0, 0, 0},
+      {12.0, 2, 12},
   };
   for (const GainCase& c : cases)
     EXPECT_EQ(sentCode(c.decibel, c.model), c.code) << c.decibel << " dB, model " << c.model;

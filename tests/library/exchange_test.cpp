@@ -14,12 +14,19 @@ using Log = std::vector<std::string>;
 const Frame kShapeWrite = writeFrame(17, 128);
 const std::string kShapeAck = "000000C017128\r";
 
-TEST(WriteExchange, RaisesRtsAroundTheFrameThenReadsAndPausesOnce) {
-  FakeLine line;
-  line.replies = {kShapeAck};
-  EXPECT_EQ(SendFrame(&line, kShapeWrite), OCEL400_DONE);
-  EXPECT_EQ(line.log, (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:14",
-                           "pause:30"}));
+// A write raises RTS around its frame, a read leaves RTS alone and decodes
+// the echoed reply; each reads once and pauses once.
+TEST(Exchange, CallOrderOfAWriteAndARead) {
+  FakeLine write, read;
+  write.replies = {kShapeAck};
+  read.replies = {"000000C0<5048\r"};
+  std::int32_t value = -1;
+  EXPECT_EQ(SendFrame(&write, kShapeWrite), OCEL400_DONE);
+  EXPECT_EQ(ReadRegister(&read, 125, value), OCEL400_DONE);
+  EXPECT_EQ(value, 48);
+  EXPECT_EQ(write.log, (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:14",
+                            "pause:30"}));
+  EXPECT_EQ(read.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
 }
 
 TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
@@ -63,15 +70,6 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   value = -1;
   EXPECT_EQ(ReadRegister(nullptr, 8, value), OCEL400_WRITE_FAILED);
   EXPECT_EQ(value, 0);
-}
-
-TEST(ReadExchange, RequestsTheRegisterAndDecodesTheEchoedReply) {
-  FakeLine line;
-  line.replies = {"000000C0<5048\r"};
-  std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&line, 125, value), OCEL400_DONE);
-  EXPECT_EQ(value, 48);
-  EXPECT_EQ(line.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
 }
 
 TEST(ReadExchange, AcceptsOnlyRepliesForItsRegister) {

@@ -15,6 +15,7 @@
 #include "Ocel400.h"
 #include "lib_exports.h"
 #include "ocel400sim/fault.h"
+#include "timing.h"
 
 namespace ocel::testing {
 
@@ -84,19 +85,10 @@ inline constexpr FaultCase kFaultCases[] = {
     {Fault::Garbage, 95, OCEL400_DONE, OCEL400_DONE},
 };
 
-// How long a call takes.
-template <typename F>
-std::chrono::milliseconds timed(F&& call) {
-  const auto start = std::chrono::steady_clock::now();
-  call();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
-}
-
 inline std::vector<std::string> onlyFrame(const char* frame) { return {std::string(frame) + "\r"}; }
 
-inline std::string took(const std::string& call, std::chrono::milliseconds elapsed) {
-  return call + " took " + std::to_string(elapsed.count()) + " ms";
+inline std::string took(const std::string& call, Milliseconds elapsed) {
+  return call + " took " + std::to_string(static_cast<long>(elapsed.count())) + " ms";
 }
 
 // Every setter frame case, then every read request.
@@ -188,6 +180,7 @@ void checkPort(Start start, Leave leavePortAt4800, Stop stop) {
   OCEL400_CHECK_EQ(lib::PortInit(1), OCEL400_DONE, "PortInit before PortInitEx");
   OCEL400_CHECK_EQ(lib::SetShape(9), OCEL400_NOT_ACKNOWLEDGED, "SetShape at the port's speed");
   OCEL400_CHECK_EQ(first.lastPcBaud(), 4800, "PC speed without a stored baud rate");
+  OCEL400_CHECK_EQ(first.reg(0), 0, "register 0 written at another speed");  // no map yet
 
   const struct {
     int model, baud, parity, cameraBaud;

@@ -59,9 +59,10 @@ const SettingRow kRows[] = {
     {"ModeES",  2,  2,   oneOf({0, 1, 2, 4}, 2)},
     {"ModeWB",  3,  3,   range(0, 4, 0)},
     {"ModeZM",  kAbsent, 5, range(0, 0, 1)},
-    {"MGC",     7,  7,   {{24.0, 240}, {30.0, 243}, {12.34, 123}, {-3.0, 0}, {60.0, 0}},
-                         {{6.0, 85}, {18.0, 255}, {-3.0, 0}, {60.0, 0}}},
-    {"MES",     8,  8,   {{1000, 119}, {100, 29}, {3000, 163}, {30000, 255}, {10, 0}}},  // PAL
+    // Gain and shutter speed by the conversions' tables, one probe a model
+    // and a way of converting.
+    {"MGC",     7,  7,   {{24.0, 240}}, {{6.0, 85}}},
+    {"MES",     8,  8,   {{1000, 119}, {30000, 255}}},  // PAL: from the table, by formula
     {"MWBR",    9,  9,   range(0, 255, 0)},
     {"MWBB",    10, 10,  range(0, 255, 255)},
     {"AEOff",   14, 22,  range(0, 255, 128)},

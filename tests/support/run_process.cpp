@@ -8,8 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 extern char** environ;
 
@@ -44,23 +44,20 @@ StartedProcess startProcess(const std::vector<std::string>& argv) {
   return process;
 }
 
-int waitForExit(pid_t pid) {
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) return -1;
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+std::string readLine(int fd) {
+  std::string text;
+  pollfd readable{fd, POLLIN, 0};
+  char c;
+  while (poll(&readable, 1, 5000) == 1 && read(fd, &c, 1) == 1 && c != '\n') text += c;
+  return text;
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv) {
-  const StartedProcess process = startProcess(argv);
+ProcessResult finishProcess(const StartedProcess& process) {
   close(process.stdinFd);
-
   ProcessResult result;
   pollfd fds[2] = {{process.stdoutFd, POLLIN, 0}, {process.stderrFd, POLLIN, 0}};
   std::string* sinks[2] = {&result.out, &result.err};
-  int open = 2;
-  while (open > 0) {
+  for (int open = 2; open > 0;) {
     if (poll(fds, 2, -1) < 0) continue;
     for (int i = 0; i < 2; ++i) {
       if (fds[i].fd < 0 || fds[i].revents == 0) continue;
@@ -75,7 +72,10 @@ ProcessResult runProcess(const std::vector<std::string>& argv) {
       }
     }
   }
-  result.exitStatus = waitForExit(process.pid);
+  int status = 0;
+  while (waitpid(process.pid, &status, 0) < 0)
+    if (errno != EINTR) return result;
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }
 

@@ -20,16 +20,23 @@ struct StartedProcess {
 // Throws std::runtime_error when it cannot start.
 StartedProcess startProcess(const std::vector<std::string>& argv);
 
-// Waits for the program's end: its exit status, -1 when it did not exit normally.
-int waitForExit(pid_t pid);
+// One line the program writes to fd, without its newline; what came before
+// five silent seconds passed or the pipe closed.
+std::string readLine(int fd);
 
 struct ProcessResult {
-  int exitStatus = -1;
+  int exitStatus = -1;  // -1 when the program did not exit normally
   std::string out;
   std::string err;
 };
 
-// Runs a program to its end with an empty stdin and collects its output.
-ProcessResult runProcess(const std::vector<std::string>& argv);
+// Closes the program's stdin, collects the rest of its output, waits for its
+// end and closes its pipes.
+ProcessResult finishProcess(const StartedProcess& process);
+
+// Runs a program to its end with an empty stdin.
+inline ProcessResult runProcess(const std::vector<std::string>& argv) {
+  return finishProcess(startProcess(argv));
+}
 
 }  // namespace ocel::testing

@@ -1,5 +1,7 @@
-# A C program compiled with Ocel400.h links against the import library, and
-# what it then imports from the DLL are the DLL's own plain export names.
+# The DLL's export table holds exactly the names of export_names.h, plain (no
+# _ in front, no @N behind), and a C program compiled with Ocel400.h links
+# against the import library and imports each of them by that name: it takes
+# the address of every one.
 #   cmake -D CC=... -D OBJDUMP=... -D SOURCE=import_library_client.c
 #         -D HEADER_DIR=... -D NAMES_DIR=... -D IMPORT_LIBRARY=libOcel400.dll.a
 #         -D LIBRARY=Ocel400.dll -D CLIENT=client.exe -P check_import_library.cmake
@@ -13,15 +15,30 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "${SOURCE} does not build against ${IMPORT_LIBRARY}:\n${errors}")
 endif()
 
+# The names as the preprocessor expands export_names.h for the client.
+file(WRITE ${CLIENT}.names.c "#include \"export_names.h\"\n"
+  "#define OCEL400_EXPORT_NAME(name) \"export\" #name\nOCEL400_FOR_EACH_EXPORT\n")
+execute_process(COMMAND ${CC} -E -P -I${HEADER_DIR} -I${NAMES_DIR} ${CLIENT}.names.c
+  OUTPUT_VARIABLE names COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "\"export\" \"[A-Za-z0-9]+\"" expected "${names}")
+list(TRANSFORM expected REPLACE "\"export\" \"([A-Za-z0-9]+)\"" "\\1")
+
 get_filename_component(dll_name ${LIBRARY} NAME)
-pe_import_names(${OBJDUMP} ${CLIENT} ${dll_name} imported)
 pe_export_names(${OBJDUMP} ${LIBRARY} exported)
-set(unknown ${imported})
-list(REMOVE_ITEM unknown ${exported})
-list(LENGTH imported imported_count)
-list(LENGTH exported exported_count)
-if(unknown OR NOT imported_count EQUAL exported_count)
-  message(FATAL_ERROR "${CLIENT} imports ${imported_count} names of the ${exported_count} exports of "
-                      "${dll_name}; not exported: ${unknown}")
+pe_import_names(${OBJDUMP} ${CLIENT} ${dll_name} imported)
+list(LENGTH expected count)
+set(faults "")
+foreach(table exported imported)
+  set(besides ${${table}})
+  list(REMOVE_ITEM besides ${expected})
+  set(lacking ${expected})
+  list(REMOVE_ITEM lacking ${${table}})
+  list(LENGTH ${table} table_count)
+  if(besides OR lacking OR NOT table_count EQUAL count)
+    string(APPEND faults "\n  ${table} ${table_count} names; not listed: ${besides}; lacking: ${lacking}")
+  endif()
+endforeach()
+if(count EQUAL 0 OR faults)
+  message(FATAL_ERROR "${dll_name} against the ${count} names of export_names.h:${faults}")
 endif()
-message(STATUS "${CLIENT} links and imports each of the ${exported_count} exports by its plain name")
+message(STATUS "${dll_name} exports the ${count} plain names, nothing else; ${CLIENT} imports each")

@@ -13,13 +13,29 @@
 #include <functional>
 #include <map>
 
-#include "bound_exports.h"
 #include "camera_control.h"
 #include "checks.h"
 #include "line_scenarios.h"
 
 namespace ocel::testing {
 namespace {
+
+// Loads Ocel400.dll as a program loads it and binds every lib:: entry point.
+// Empty when all are bound, else what is wrong.
+std::string bindExports() {
+  const HMODULE dll = LoadLibraryA("Ocel400.dll");
+  if (dll == nullptr) return "cannot load Ocel400.dll: error " + std::to_string(GetLastError());
+  std::string missing;
+  // Through void (*)(): the one cast that does not warn of a mismatched
+  // function type.
+#define OCEL400_EXPORT_NAME(name)                                                    \
+  lib::name = reinterpret_cast<decltype(lib::name)>(                                 \
+      reinterpret_cast<void (*)()>(GetProcAddress(dll, #name)));                     \
+  if (lib::name == nullptr) missing += " " #name;
+  OCEL400_FOR_EACH_EXPORT
+#undef OCEL400_EXPORT_NAME
+  return missing.empty() ? std::string() : "Ocel400.dll does not export" + missing;
+}
 
 // Opening COM1 on Windows: checkPort, and a missing port that fails at once
 // and says why.
@@ -68,10 +84,7 @@ void report(const char* what, int exchanges, const std::function<void(int)>& exc
   std::vector<double> times;
   bool answered = true;
   for (int i = 0; i < exchanges; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    exchange(i);
-    times.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(timed([&] { exchange(i); }).count());
     answered = answered && lib::LastResult() == OCEL400_DONE;
   }
   std::sort(times.begin(), times.end());

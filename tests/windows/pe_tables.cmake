@@ -1,41 +1,32 @@
 # Reading a PE file's export and import tables through objdump -p.
 
-# The names of FILE's export name table, as a list in OUT.
-function(pe_export_names objdump file out)
+# From FILE's objdump -p, the block from the line HEADING to the next blank
+# line; of each of its lines that matches ROW, ROW's first group, as a list
+# in OUT.
+function(pe_table objdump file heading row out)
   execute_process(COMMAND ${objdump} -p ${file} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${objdump} -p ${file} failed")
   endif()
-  # "[Ordinal/Name Pointer] Table", then one "[   n] Name" a line up to the
-  # next blank line.
-  string(FIND "${dump}" "[Ordinal/Name Pointer] Table\n" start)
+  string(FIND "${dump}" "${heading}\n" start)
   if(start EQUAL -1)
-    message(FATAL_ERROR "${file} has no export name table")
-  endif()
-  string(SUBSTRING "${dump}" ${start} -1 table)
-  string(FIND "${table}" "\n\n" end)
-  string(SUBSTRING "${table}" 0 ${end} table)
-  string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" rows "${table}")
-  list(TRANSFORM rows REPLACE "^\\[ *[0-9]+\\] " "")
-  set(${out} ${rows} PARENT_SCOPE)
-endfunction()
-
-# The names FILE imports from DLL (by name, not by ordinal), as a list in OUT.
-function(pe_import_names objdump file dll out)
-  execute_process(COMMAND ${objdump} -p ${file} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${objdump} -p ${file} failed")
-  endif()
-  # "DLL Name: X", a header line, then "<vma> <hint> <name>" a line up to
-  # the next blank line.
-  string(FIND "${dump}" "DLL Name: ${dll}\n" start)
-  if(start EQUAL -1)
-    message(FATAL_ERROR "${file} imports nothing from ${dll}")
+    message(FATAL_ERROR "${file}: no \"${heading}\" in its tables")
   endif()
   string(SUBSTRING "${dump}" ${start} -1 block)
   string(FIND "${block}" "\n\n" end)
   string(SUBSTRING "${block}" 0 ${end} block)
-  string(REGEX MATCHALL "\n\t[0-9a-f]+\t +[0-9]+  [^\n]+" rows "${block}")
-  list(TRANSFORM rows REPLACE "^\n\t[0-9a-f]+\t +[0-9]+  " "")
+  string(REGEX MATCHALL "${row}" rows "${block}")
+  list(TRANSFORM rows REPLACE "${row}" "\\1")
   set(${out} ${rows} PARENT_SCOPE)
 endfunction()
+
+# The names of FILE's export name table ("[   n] Name" a line), in OUT.
+macro(pe_export_names objdump file out)
+  pe_table(${objdump} ${file} "[Ordinal/Name Pointer] Table" "\\[ *[0-9]+\\] ([^\n]+)" ${out})
+endmacro()
+
+# The names FILE imports from DLL by name (after a header line,
+# "<vma> <hint> <name>" a line), in OUT.
+macro(pe_import_names objdump file dll out)
+  pe_table(${objdump} ${file} "DLL Name: ${dll}" "\n\t[0-9a-f]+\t +[0-9]+  ([^\n]+)" ${out})
+endmacro()
