@@ -2,25 +2,16 @@
 // shows, what its sliders, buttons and configuration files send, through
 // real clicks; and a library that lacks an export.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QTest>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <tuple>
 
-#include "classic/camera_panel.h"
 #include "gui_support.h"
 #include "panel_support/program_status.h"
 #include "panel_support/wait_window.h"
-#include "platform/controls.h"
 #include "program_panels.h"
-#include "res/classic_panel_ids.h"
+#include "platform/scroll_codes.h"
 #include "res/settings_page_ids.h"
 #include "sheet/manual_gain.h"
 #include "sheet/settings_page.h"
@@ -30,15 +21,12 @@ namespace ocel::sheet {
 namespace {
 
 using namespace res::settings_page;
-using Calls = std::vector<std::string>;
-using IdList = std::vector<int>;
-using Values = std::vector<std::pair<const char*, double>>;
-
-// A call log written as the calls separated by blanks.
-Calls callsIn(const std::string& spaced) {
-  std::istringstream words(spaced);
-  return Calls(std::istream_iterator<std::string>(words), {});
-}
+using testing::Calls;
+using testing::callsIn;
+using testing::IdList;
+using testing::joined;
+using testing::Shown;
+using testing::Values;
 
 // The start sequence's 37 reads.
 const Calls kStartReads = callsIn(
@@ -48,55 +36,28 @@ const Calls kStartReads = callsIn(
     "GetRate0() GetRate1() GetRate2() GetRate3() GetRate4() GetRate5() GetRateP() GetEZPane() "
     "GetEZTilt() GetDZoom() GetAEMode() GetRePrt() GetReBps() GetAELevel()");
 
-// Which buttons are checked or not, which controls enabled or not.
-struct Shown {
-  IdList on = {}, off = {}, enabled = {}, disabled = {};
-};
-
-class SettingsPageTest : public ::testing::Test {
+class SettingsPageTest : public testing::DoubleTest<EingabeBool_1> {
  protected:
   // A camera under camera control with automatic modes.
-  SettingsPageTest() {
-    for (const char* mode : {"ModeGC", "ModeES", "ModeWB"}) camera.setValue(mode, 2);
-  }
+  SettingsPageTest() { setValues({{"ModeGC", 2}, {"ModeES", 2}, {"ModeWB", 2}}); }
 
   // Opens the page on the camera with these values; the log starts after it.
   void open(int videoStandard = 0, const Values& values = {}, bool keepStartCalls = false) {
-    for (const auto& [stem, value] : values) camera.setValue(stem, value);
-    page_ = std::make_unique<EingabeBool_1>(*library_, videoStandard, zoom_, waitWindow_);
-    page_->CreateWindowOnce();
-    page_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(page_.get()));
+    setValues(values);
+    panel = std::make_unique<EingabeBool_1>(*library, videoStandard, zoom, waitWindow);
+    panel->CreateWindowOnce();
+    panel->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
     if (!keepStartCalls) camera.clearCalls();
   }
 
-  void click(int id) { QTest::mouseClick(page_->control(id), Qt::LeftButton); }
-  void scroll(int id, int code, int position = 0) {
-    emit qobject_cast<platform::ScrollBarControl*>(page_->control(id))->scrolled(code, position);
-  }
-  Calls calls() const { return camera.calls(); }
-  QString text(int id) const { return page_->controlText(id); }
-  void expect(const Shown& shown) const {
-    for (int id : shown.on) EXPECT_TRUE(page_->checkState(id)) << id;
-    for (int id : shown.off) EXPECT_FALSE(page_->checkState(id)) << id;
-    for (int id : shown.enabled) EXPECT_TRUE(page_->isControlEnabled(id)) << id;
-    for (int id : shown.disabled) EXPECT_FALSE(page_->isControlEnabled(id)) << id;
-  }
-
-  RecordingDouble camera{OCEL400_DOUBLE_PATH};
-  std::unique_ptr<platform::LoadedLibrary> library_ = [] {
-    std::string reason;
-    return platform::LoadedLibrary::load(OCEL400_DOUBLE_PATH, reason);
-  }();
-  panel_support::WaitWindow waitWindow_;
-  ZoomComm_1 zoom_{*library_};
-  std::unique_ptr<EingabeBool_1> page_;
+  panel_support::WaitWindow waitWindow;
+  ZoomComm_1 zoom{*library};
 };
 
 template <class T>
 std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
+  return joined(std::move(a), b);
 }
 const IdList kDigitalAgc{kDigAgc6, kDigAgc12, kDigAgc15, kDigAgc18, kDigAgc21, kDigAgc24};
 const IdList kPalPair{kShutter50, kShutter120}, kNtscPair{kShutter60, kShutter100};
@@ -129,7 +90,7 @@ TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   for (int i = 0; i < 14; ++i) camera.setValue(zoomStems[i], 10 + i);
   open(0, {}, true);
   EXPECT_EQ(calls(), kStartReads);
-  const ZoomComm_1& z = zoom_;
+  const ZoomComm_1& z = zoom;
   const int stored[] = {z.areaRate[0], z.areaRate[1], z.areaRate[2],  z.areaRate[3], z.areaRate[4],
                         z.areaRate[5], z.peakRate,    z.panCode,      z.tiltCode,    z.zoomCode,
                         z.blcMode,     z.cameraParity, z.cameraBaudCode, z.aeLevel};
@@ -153,10 +114,10 @@ TEST_P(SettingsPageStart, ShowsTheCamerasValues) {
   const StartCase& c = GetParam();
   for (int answer : c.modeReads) camera.queueAnswer("Mode", answer);
   open(c.standard, c.camera);
-  expect(c.shown);
+  testing::expectShown(*panel, c.shown);
   for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
-  for (const auto& [slider, at] : c.positions) EXPECT_EQ(page_->scrollPos(slider), at) << slider;
-  EXPECT_EQ((std::vector<int>{page_->remoteControl, page_->shutterManual, page_->gainManual}),
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
+  EXPECT_EQ((std::vector<int>{panel->remoteControl, panel->shutterManual, panel->gainManual}),
             std::vector<int>(3, c.flags));
 }
 
@@ -190,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {}, 0,
                   {{kNegBw, kDigAgc12, kWbAtwLock, kShutterFL},
                    {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
 // ---- Sliders ------------------------------------------------------------------
 
@@ -211,11 +172,12 @@ TEST_P(SettingsPageSlider, MovesLabelsAndSends) {
   open(0, {{c.stem, c.start}});
   scroll(c.slider, c.code, c.dragged);
   for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
-  for (const auto& [slider, at] : c.positions) EXPECT_EQ(page_->scrollPos(slider), at) << slider;
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
   EXPECT_EQ(calls(), c.calls);
 }
 
-constexpr int kLeft = 0, kRight = 1, kPageRight = 3, kTrack = 5;
+constexpr int kRight = platform::kLineRight, kPageRight = platform::kPageRight,
+              kTrack = platform::kThumbTrack;
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, SettingsPageSlider,
@@ -229,23 +191,18 @@ INSTANTIATE_TEST_SUITE_P(
                    {"SetMinGain(240)", "SetMaxGain(100)"}, {{kGainMinSlider, 240}}},
         SliderCase{"GainMinPushesMaxToZero", "MinGain", 0, kGainMinSlider, kTrack, 30,
                    {{kGainMinLabel, "30"}, {kGainMaxLabel, "0"}},
-                   {"SetMaxGain(0)", "SetMinGain(30)"},
-                   {{kGainMaxSlider, 0}}},
+                   {"SetMaxGain(0)", "SetMinGain(30)"}, {{kGainMaxSlider, 0}}},
         SliderCase{"ShutterMinPushesMaxToZero", "ESMin", 0, kShutterMinSlider, kTrack, 30,
                    {{kShutterMinLabel, "30"}, {kShutterMaxLabel, "0"}},
-                   {"SetESMax(0)", "SetESMin(30)"},
-                   {{kShutterMaxSlider, 0}}},
+                   {"SetESMax(0)", "SetESMin(30)"}, {{kShutterMaxSlider, 0}}},
         SliderCase{"ShutterMaxAtItsTopPushesMin", "ESMax", 155, kShutterMaxSlider, kRight, 0,
                    {{kShutterMaxLabel, "155"}, {kShutterMinLabel, "255"}},
                    {"SetESMin(255)", "SetESMax(155)"}, {{kShutterMinSlider, 255}}},
         SliderCase{"GainIntoDigital", "MGC", 24.0, kManualGainSlider, kRight, 0,
                    {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}}, {"SetMGC(25.6)"}},
         SliderCase{"GainDraggedTo48", "MGC", 0, kManualGainSlider, kTrack, 48,
-                   {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}},
-        SliderCase{"GainDownToZero", "MGC", 0.5, kManualGainSlider, kLeft, 0,
-                   {{kManualGainLabel, "0.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(0)"},
-                   {{kManualGainSlider, 0}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+                   {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}}),
+    testing::caseName);
 
 // ---- Buttons ------------------------------------------------------------------
 
@@ -265,10 +222,8 @@ TEST_P(SettingsPageClick, SendsGatesAndReverts) {
   const ClickCase& c = GetParam();
   open(c.standard, c.camera);
   for (int id : c.clicks) click(id);
-  Calls expected = c.calls;
-  if (c.readsBack) expected.insert(expected.end(), kStartReads.begin(), kStartReads.end());
-  EXPECT_EQ(calls(), expected);
-  expect(c.shown);
+  EXPECT_EQ(calls(), c.readsBack ? c.calls + kStartReads : c.calls);
+  testing::expectShown(*panel, c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -312,39 +267,17 @@ INSTANTIATE_TEST_SUITE_P(
                           "SetESMax(255) SetESMin(0) SetRePrt(0) SetEZSWBtn(0) SetEZPane(128) "
                           "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)"),
                   {{kCamera}, {kRemote}}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
 // ---- Configuration files ----------------------------------------------------
 
-class SettingsFiles : public SettingsPageTest {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/ocel400-settings-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    open();
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  QString file(const char* name) const { return QString::fromStdString((dir_ / name).string()); }
-  std::string read(const char* name) const {
-    return (std::stringstream() << std::ifstream(dir_ / name, std::ios::binary).rdbuf()).str();
-  }
-  void clickAnswering(int button, std::optional<QString> path) {
-    prompts.fileAnswers.push_back(path);
-    click(button);
-  }
-
-  std::filesystem::path dir_;
+TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
   testing::ScriptedPrompts prompts;
-};
-
-TEST_F(SettingsFiles, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
-  camera.setValue("MGC", 6.7);  // tenths of a dB: kept as 13 half steps
-  camera.setValue("MES", 29986);
-  camera.setValue("DigAgc", 4);
-  clickAnswering(kConfigSave, file("a.cfg"));
-  EXPECT_EQ(read("a.cfg"),
+  testing::TempFolder folder;
+  prompts.fileAnswers = {folder.file("a.cfg")};
+  open(0, {{"MGC", 6.7}, {"MES", 29986}, {"DigAgc", 4}});  // 6.7 dB: kept as 13 half steps
+  click(kConfigSave);
+  EXPECT_EQ(folder.read("a.cfg"),
             "[Ocel400 Configuration]\r\nNegPosMode=0\r\nMode=0\r\nModeGC=2\r\nMGC*2=13\r\n"
             "ModeES=2\r\nMES=29986\r\nModeWB=2\r\nMWBR=0\r\nMWBB=0\r\nShape=0\r\nAesRes=0\r\n"
             "AgcRes=0\r\nCGamma=0\r\nATWRes=0\r\nYGamma=0\r\nPhase=0\r\nRate0=0\r\nRate1=0\r\n"
@@ -355,61 +288,30 @@ TEST_F(SettingsFiles, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBack
   EXPECT_TRUE(prompts.fileRequests.at(0).askBeforeReplacing);
 }
 
-// A file the classic panel saved sets the common keys here and this page's
-// defaults for the rest, then the page reads the camera back.
-TEST_F(SettingsFiles, AClassicFileSetsTheCommonKeysAndThisPagesDefaults) {
-  for (const auto& [stem, value] : {std::pair{"NegPos", 1.0}, {"Mode", 1.0}, {"ModeGC", 4.0},
-                                    {"MGC", 6.5}, {"ModeES", 4.0}, {"MES", 250.0}, {"ModeWB", 4.0},
-                                    {"MWBR", 11.0}, {"MWBB", 12.0}, {"Shape", 30.0},
-                                    {"CGamma", 16.0}, {"ATWRes", 13.0}, {"YGamma", 14.0},
-                                    {"Phase", 15.0}, {"AEMode", 2.0}, {"AgesRes", 7.0}})
-    camera.setValue(stem, value);
-  classic::CameraPanel_1 classicPanel(*library_, waitWindow_);
-  classicPanel.CreateWindowOnce();
-  prompts.fileAnswers = {file("classic.cfg")};
-  QTest::mouseClick(classicPanel.control(res::classic_panel::kConfigSave), Qt::LeftButton);
-
-  camera.clearCalls();
-  clickAnswering(kConfigLoad, file("classic.cfg"));
-  Calls expected = callsIn(
-      "SetNegPos(1) SetMode(1) SetModeGC(4) SetModeES(4) SetModeWB(4) SetMGC(6.5) SetMES(250) "
-      "SetMWBR(11) SetMWBB(12) SetShape(30) SetAesRes(32) SetAgcRes(32) SetCGamma(16) "
-      "SetATWRes(13) SetYGamma(14) SetPhase(15) SetRate0(255) SetRate1(255) SetRate2(255) "
-      "SetRate3(255) SetRate4(255) SetRate5(255) SetRateP(64) SetAELevel(128) SetMaxGain(240) "
-      "SetMinGain(0) SetESMax(255) SetESMin(0) SetRePrt(0) SetReBps(0) SetEZSWBtn(0) "
-      "SetDZoom(255) SetEZPane(128) SetEZTilt(128) SetAEMode(2) SetDigAgc(3)");
-  expected.insert(expected.end(), kStartReads.begin(), kStartReads.end());
-  EXPECT_EQ(calls(), expected);
-}
-
-TEST_F(SettingsFiles, CancelledDialogsChangeNothing) {
-  clickAnswering(kConfigSave, std::nullopt);
-  clickAnswering(kConfigLoad, std::nullopt);
-  EXPECT_EQ(calls(), Calls{});
-  EXPECT_TRUE(std::filesystem::is_empty(dir_));
-}
-
-// The real file dialog: No to the question about an existing file writes
-// nothing and reads nothing from the camera.
-TEST_F(SettingsFiles, OverwriteQuestionAnsweredNoWritesNothing) {
-  platform::setUserPrompts(nullptr);
-  std::ofstream(dir_ / "kept.cfg") << "kept";
-  testing::whenShows<QFileDialog>([&](QFileDialog* dialog) {
-    testing::whenShows<QMessageBox>(
-        [](QMessageBox* question) { question->button(QMessageBox::No)->click(); });
-    dialog->selectFile(file("kept.cfg"));
-    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);  // asks first
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->reject();
-  });
-  click(kConfigSave);
-  EXPECT_EQ(read("kept.cfg"), "kept");
-  EXPECT_EQ(calls(), Calls{});
+// A file sets this page's keys it holds (not the classic panel's AgesRes)
+// and the defaults for the rest, then the page reads the camera back.
+TEST_F(SettingsPageTest, LoadSendsTheFilesKeysAndThisPagesDefaultsThenReadsBack) {
+  testing::ScriptedPrompts prompts;
+  testing::TempFolder folder;
+  folder.write("mixed.cfg",
+               "[Ocel400 Configuration]\r\nNegPosMode=1\r\nMode=1\r\nModeGC=4\r\nMGC*2=51\r\n"
+               "Shape=30\r\nAgesRes=7\r\nRate0=17\r\nDZoom=9\r\n");
+  prompts.fileAnswers = {folder.file("mixed.cfg")};
+  open();
+  click(kConfigLoad);
+  EXPECT_EQ(calls(), callsIn("SetNegPos(1) SetMode(1) SetModeGC(4) SetModeES(2) SetModeWB(2) "
+                             "SetMGC(25.6) SetMES(0) SetMWBR(128) SetMWBB(128) SetShape(30) "
+                             "SetAesRes(32) SetAgcRes(32) SetCGamma(0) SetATWRes(32) SetYGamma(128) "
+                             "SetPhase(128) SetRate0(17) SetRate1(255) SetRate2(255) SetRate3(255) "
+                             "SetRate4(255) SetRate5(255) SetRateP(64) SetAELevel(128) "
+                             "SetMaxGain(240) SetMinGain(0) SetESMax(255) SetESMin(0) SetRePrt(0) "
+                             "SetReBps(0) SetEZSWBtn(0) SetDZoom(9) SetEZPane(128) SetEZTilt(128) "
+                             "SetAEMode(0) SetDigAgc(3)") +
+                         kStartReads);
 }
 
 TEST(SettingsSheet, MissingExportIsReportedAndTheSheetNeverRuns) {
-  std::string reason;
-  auto library = platform::LoadedLibrary::load(OCEL400_DOUBLE_NO_GETSHAPE_PATH, reason);
+  auto library = testing::loadLibrary(OCEL400_DOUBLE_NO_GETSHAPE_PATH);
   testing::ScriptedPrompts prompts;
   panel_support::WaitWindow waitWindow;
   ProgramPanels().runSettingsSheet({*library, 0, waitWindow});  // a sheet that ran would hang
