@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <utility>
 #include <vector>
 
+#include "gui_support.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 
@@ -92,63 +92,53 @@ class DialogLayer : public ::testing::Test {
     option.upsideDown = bar->invertedAppearance();
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
   }
-
-  void send(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-    QMouseEvent event(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(bar, &event);
+  void drag(QPoint from, QPoint to) {
+    testing::pressAt(bar, from);
+    testing::moveTo(bar, (from + to) / 2);
+    testing::moveTo(bar, to);
+    testing::releaseAt(bar, to);
   }
 
   ScrollRecorder dialog;
   ScrollBarControl* bar = nullptr;
 };
 
-TEST_F(DialogLayer, ArrowClicksAndKeysGiveTheirCodeThenEndOfScroll) {
-  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
-  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarSubLine));
-  const std::vector<Notification> upAndDown{{1, 50}, {8, 51}, {0, 51}, {8, 50}};
-  EXPECT_EQ(dialog.seen, upAndDown);
-  EXPECT_EQ(bar->value(), 50);
-  dialog.seen.clear();
-  QTest::keyClick(bar, Qt::Key_Right);
-  QTest::keyClick(bar, Qt::Key_Left);
-  EXPECT_EQ(dialog.seen, upAndDown);
-}
-
-// A click gives the scroll bar the focus; the user's keys then reach it and
-// give their codes, each followed by end of scroll.
-TEST_F(DialogLayer, ClickFocusesTheBarAndItsKeysGiveTheirCodes) {
+// A click gives the scroll bar the focus; the user's keys then reach it.
+// Each click or key gives its code and then end of scroll; the position
+// moves only as the handler moves it.
+TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddPage));
-  ASSERT_EQ(QApplication::focusWidget(), bar);
-  const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Left, 0},     {Qt::Key_Right, 1},
-                                          {Qt::Key_Up, 0},       {Qt::Key_Down, 1},
-                                          {Qt::Key_PageUp, 2},   {Qt::Key_PageDown, 3},
-                                          {Qt::Key_Home, 6},     {Qt::Key_End, 7}};
-  for (const auto& [key, code] : keys) {
+  const struct {
+    QStyle::SubControl part;
+    Qt::Key key;  // 0: a click on part
+    int code, step;
+  } cases[] = {{QStyle::SC_ScrollBarAddLine, Qt::Key(0), 1, 1},
+               {QStyle::SC_ScrollBarSubLine, Qt::Key(0), 0, -1},
+               {QStyle::SC_ScrollBarAddPage, Qt::Key(0), 3, 0},
+               {QStyle::SC_ScrollBarSubPage, Qt::Key(0), 2, 0},
+               {{}, Qt::Key_Left, 0, -1},    {{}, Qt::Key_Right, 1, 1},
+               {{}, Qt::Key_Up, 0, -1},      {{}, Qt::Key_Down, 1, 1},
+               {{}, Qt::Key_PageUp, 2, 0},   {{}, Qt::Key_PageDown, 3, 0},
+               {{}, Qt::Key_Home, 6, 0},     {{}, Qt::Key_End, 7, 0}};
+  for (const auto& c : cases) {
+    const int before = bar->value();
     dialog.seen.clear();
-    QTest::keyClick(QApplication::focusWidget(), key);
-    ASSERT_EQ(dialog.seen.size(), 2u) << key;
-    EXPECT_EQ(dialog.seen[0].first, code) << key;
-    EXPECT_EQ(dialog.seen[1].first, 8) << key;
+    if (c.key == 0) {
+      QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(c.part));
+    } else {
+      ASSERT_EQ(QApplication::focusWidget(), bar);
+      testing::key(c.key);
+    }
+    EXPECT_EQ(dialog.seen, (std::vector<Notification>{{c.code, before}, {8, before + c.step}}))
+        << c.code << " by key " << c.key;
+    EXPECT_EQ(bar->value(), before + c.step);
   }
-}
-
-TEST_F(DialogLayer, TroughClickGivesPageCodeAndMovesNothing) {
-  QPoint rightOfThumb = centreOf(QStyle::SC_ScrollBarSlider);
-  rightOfThumb.rx() = (rightOfThumb.x() + centreOf(QStyle::SC_ScrollBarAddLine).x()) / 2;
-  QTest::mouseClick(bar, Qt::LeftButton, {}, rightOfThumb);
-  EXPECT_EQ(dialog.seen, (std::vector<Notification>{{3, 50}, {8, 50}}));
-  EXPECT_EQ(bar->value(), 50);
 }
 
 TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
   const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
-  send(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
-  send(QEvent::MouseMove, thumb + QPoint(10, 0), Qt::LeftButton);
-  send(QEvent::MouseMove, thumb + QPoint(20, 0), Qt::LeftButton);
-  send(QEvent::MouseButtonRelease, thumb + QPoint(20, 0), Qt::NoButton);
-
+  drag(thumb, thumb + QPoint(20, 0));
   ASSERT_EQ(dialog.seen.size(), 4u);
   EXPECT_EQ(dialog.seen[0].first, 5);
   EXPECT_EQ(dialog.seen[1].first, 5);
@@ -161,10 +151,9 @@ TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
 
 TEST_F(DialogLayer, HeldArrowRepeatsItsCodeAndEndsWithOneEndOfScroll) {
   const QPoint arrow = centreOf(QStyle::SC_ScrollBarAddLine);
-  send(QEvent::MouseButtonPress, arrow, Qt::LeftButton);
+  testing::pressAt(bar, arrow);
   QTest::qWait(800);  // past the repeat delay
-  send(QEvent::MouseButtonRelease, arrow, Qt::NoButton);
-
+  testing::releaseAt(bar, arrow);
   ASSERT_GE(dialog.seen.size(), 3u);
   for (std::size_t i = 0; i + 1 < dialog.seen.size(); ++i) EXPECT_EQ(dialog.seen[i].first, 1);
   EXPECT_EQ(dialog.seen.back().first, 8);
@@ -175,9 +164,7 @@ TEST_F(DialogLayer, OnlyTheHandlerMovesTheThumb) {
   dialog.moveThumb = false;
   QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
   const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
-  send(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
-  send(QEvent::MouseMove, thumb + QPoint(15, 0), Qt::LeftButton);
-  send(QEvent::MouseButtonRelease, thumb + QPoint(15, 0), Qt::NoButton);
+  drag(thumb, thumb + QPoint(15, 0));
   EXPECT_EQ(bar->value(), 50);
   EXPECT_EQ(dialog.seen.front(), (Notification{1, 50}));
 }
@@ -215,8 +202,8 @@ TEST_F(DialogLayer, MouseOverAStaticReachesTheDialogInClientPixels) {
   ASSERT_EQ(picture->geometry(), QRect(150, 81, 60, 32));
   // Through the window, so Qt picks the widget under the pointer itself.
   const QPoint at = picture->geometry().topLeft() + QPoint(5, 6);
-  QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, at);
+  testing::pressAt(&dialog, at);
+  testing::releaseAt(&dialog, at);
   // Qt may deliver the pointer's move there first; it lands at the same spot.
   for (const auto& [kind, where] : dialog.mouse) EXPECT_EQ(where, QPoint(155, 87)) << kind;
   ASSERT_GE(dialog.mouse.size(), 2u);

@@ -2,21 +2,19 @@
 // seam, driven through real Qt events.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QHeaderView>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
+#include <QTimer>
 #include <QTreeView>
+#include <memory>
 
 #include "gui_support.h"
 #include "platform/property_sheet.h"
@@ -81,12 +79,6 @@ TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
   EXPECT_EQ(second.activations, 2);
 }
 
-TEST_F(PropertySheetTest, NeverSelectedPageIsNeverCreated) {
-  testing::whenModalShows([&](QWidget*) { sheet.EndDialog(kIdOk); });
-  EXPECT_EQ(sheet.DoModal(), kIdOk);
-  EXPECT_EQ(second.initialisations, 0);
-}
-
 TEST(PropertySheetTeardown, PagesDestroyedBeforeTheSheetActivateNothing) {
   PropertySheet sheet{QStringLiteral("Ocel Serie")};
   auto first = std::make_unique<CountingPage>(kFirstPage);
@@ -112,76 +104,60 @@ TEST_F(PropertySheetTest, EnterAndEscOnAPageReachTheSheet) {
     EXPECT_EQ(sheet.DoModal(), result) << key;
     EXPECT_TRUE(first.isVisibleTo(&sheet)) << key;
   }
-}
-
-TEST(QtPrompts, MessageBoxShowsWarningCaptionAndBothLines) {
-  testing::whenModalShows([](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Warning);
-    EXPECT_EQ(box->windowTitle(), "Ocel Error!");
-    EXPECT_EQ(box->text(), "Es konnte keine\nVerbindung");
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    box->button(QMessageBox::Ok)->click();
-  });
-  userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel Error!");
+  EXPECT_EQ(second.initialisations, 0) << "a page never selected is never created";
 }
 
 // A short text does not make a box too narrow for its caption.
-TEST(QtPrompts, MessageBoxIsWideEnoughForItsCaption) {
+TEST(QtPrompts, MessageBoxShowsWarningBothLinesAndIsWideEnoughForItsCaption) {
   QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
   bold.setBold(true);
   const QFontMetrics title(bold);
   testing::whenModalShows([&title](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->windowTitle(), "Ocel400main");
+    EXPECT_EQ(box->text(), "Es konnte keine\nVerbindung");
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     // The caption, and four title bar items (icon, three buttons) beside it.
     EXPECT_GE(modal->width(), title.horizontalAdvance("Ocel400main") + 4 * title.height());
-    qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+    box->button(QMessageBox::Ok)->click();
   });
-  userPrompts().showMessage(nullptr, "Loading DLL", "Ocel400main");
+  userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel400main");
 }
 
-TEST(QtPrompts, FileDialogIsSetUpForConfigurationFilesAndCancelGivesNone) {
-  const struct {
-    FileDialogRequest request;
-    QFileDialog::AcceptMode mode;
-    bool confirms;
-  } cases[] = {{{FileDialogRequest::Mode::Save, false}, QFileDialog::AcceptSave, false},
-               {{FileDialogRequest::Mode::Save, true}, QFileDialog::AcceptSave, true},
-               {{FileDialogRequest::Mode::Open, false}, QFileDialog::AcceptOpen, false}};
-  for (const auto& c : cases) {
-    testing::whenModalShows([&c](QWidget* modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      EXPECT_EQ(dialog->acceptMode(), c.mode);
-      EXPECT_EQ(dialog->defaultSuffix(), "cfg");
-      EXPECT_EQ(dialog->nameFilters(), QStringList{"cfg (*.cfg)"});
-      EXPECT_EQ(!dialog->testOption(QFileDialog::DontConfirmOverwrite), c.confirms);
-      dialog->reject();
-    });
-    EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), std::nullopt);
-  }
-}
-
-// With Qt's German translations the file dialog speaks German, and at its
-// default size it shows a usual file name and its details whole.
-TEST(QtPrompts, FileDialogSpeaksGermanAndShowsItsColumnsWhole) {
+// With Qt's German translations the file dialog speaks German and at its
+// default size shows a usual file name and its details whole. It shows
+// configuration files and folders only, adds the suffix to a name typed
+// without it, and asks before it replaces a file only when told to.
+TEST(QtPrompts, FileDialogSpeaksGermanShowsConfigurationFilesAndAsksOnlyWhenTold) {
   ASSERT_TRUE(useGermanStandardDialogs(*qApp)) << "qt6-translations-l10n is missing";
-  QTemporaryDir folder;
-  QFile(folder.filePath("Kamera Halle 3 Werkseinstellung.cfg")).open(QIODevice::WriteOnly);
+  testing::TempFolder folder;
+  folder.write("Kamera Halle 3 Werkseinstellung.cfg", "");
+  folder.write("Notizen.txt", "");
   QDir(folder.path()).mkdir("Sicherungen");  // of the long type "Verzeichnis"
   const QString startedIn = QDir::currentPath();
   QDir::setCurrent(folder.path());
+  using Mode = FileDialogRequest::Mode;
+  const QString existing = folder.file("Kamera Halle 3 Werkseinstellung.cfg");
   const struct {
-    FileDialogRequest::Mode mode;
+    FileDialogRequest request;
     QDialogButtonBox::StandardButton button;
     const char* text;
-  } modes[] = {{FileDialogRequest::Mode::Open, QDialogButtonBox::Open, "Öffnen"},
-               {FileDialogRequest::Mode::Save, QDialogButtonBox::Save, "Speichern"}};
-  for (const auto& accept : modes) {
-    testing::whenModalShows([&accept](QWidget* modal) {
+    const char* typed;
+    std::optional<QString> chosen;  // asked, the answer No leaves the dialog to be cancelled
+  } cases[] = {
+      {{Mode::Open, false}, QDialogButtonBox::Open, "Öffnen", "Kamera Halle 3 Werkseinstellung.cfg",
+       existing},
+      {{Mode::Save, false}, QDialogButtonBox::Save, "Speichern", "Kamera Halle 3 Werkseinstellung",
+       existing},
+      {{Mode::Save, true}, QDialogButtonBox::Save, "Speichern", "Kamera Halle 3 Werkseinstellung",
+       std::nullopt}};
+  for (const auto& c : cases) {
+    testing::whenModalShows([&c](QWidget* modal) {
       auto* buttons = modal->findChild<QDialogButtonBox*>();
-      ASSERT_NE(buttons->button(accept.button), nullptr);
-      EXPECT_EQ(buttons->button(accept.button)->text().remove('&'), accept.text);
+      ASSERT_NE(buttons->button(c.button), nullptr);
+      EXPECT_EQ(buttons->button(c.button)->text().remove('&'), c.text);
       EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
       auto* tree = modal->findChild<QTreeView*>();
       QAbstractItemView* view = tree;  // sizeHintForColumn is public here
@@ -193,9 +169,20 @@ TEST(QtPrompts, FileDialogSpeaksGermanAndShowsItsColumnsWhole) {
           whole = whole && header->sectionSize(column) >= view->sizeHintForColumn(column);
         return whole;
       }, 5000));
-      qobject_cast<QDialog*>(modal)->reject();
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      bool asked = false;
+      QTimer::singleShot(0, dialog, [&asked] {  // runs in the question's loop, if one comes
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          asked = true;
+          question->button(QMessageBox::No)->click();
+        }
+      });
+      dialog->selectFile(c.typed);
+      QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+      EXPECT_EQ(asked, c.request.askBeforeReplacing);
+      if (dialog->isVisible()) dialog->reject();
     });
-    userPrompts().chooseFile(nullptr, {accept.mode, false});
+    EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), c.chosen) << c.typed;
   }
   QDir::setCurrent(startedIn);
 }
