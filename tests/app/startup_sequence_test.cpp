@@ -11,13 +11,14 @@
 #include "res/dialog_templates.h"
 #include "res/port_dialog_ids.h"
 #include "shell/panel_launcher.h"
+#include "shell/connection_test.h"
 #include "shell/port_dialog.h"
 #include "panel_support/wait_window.h"
 
 namespace ocel::shell {
 namespace {
 
-using Calls = std::vector<std::string>;
+using testing::Calls;
 const QString kLoading = "Loading DLL", kLoaded = "Loading DLL ok";
 const QString kNoConnection =
     "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
@@ -37,16 +38,6 @@ class RecordingLauncher : public PanelLauncher {
   bool waitWindowVisible = false;
 };
 
-// Answers the port dialog: the clicks to make, then OK or Cancel.
-void answerPortDialog(std::vector<int> clicks, int closingButton) {
-  testing::whenModalShows([clicks, closingButton](QWidget* modal) {
-    auto* dialog = qobject_cast<PortDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    for (int id : clicks) QTest::mouseClick(dialog->control(id), Qt::LeftButton);
-    QTest::mouseClick(dialog->control(closingButton), Qt::LeftButton);
-  });
-}
-
 class StartupSequence : public ::testing::Test {
  protected:
   int run(const std::string& libraryName = OCEL400_DOUBLE_PATH) {
@@ -61,55 +52,53 @@ class StartupSequence : public ::testing::Test {
   RecordingLauncher launcher;
 };
 
-// The sharpness the camera holds, what it reads back after the write and
-// the value written: found + 4 below 128, else found - 4.
-struct ConnectionCase {
-  int found, readBack, written;
-  bool passes;
-};
-
-class ConnectionTest : public StartupSequence,
-                       public ::testing::WithParamInterface<ConnectionCase> {};
-
-TEST_P(ConnectionTest, PassingRestoresAndRunsTheSheetFailingReportsOverTheWaitWindow) {
-  const ConnectionCase c = GetParam();
-  camera.queueAnswer("Shape", c.found);
-  camera.queueAnswer("Shape", c.readBack);
-  answerPortDialog({}, platform::kIdOk);
-
-  EXPECT_EQ(run(), c.passes ? 0 : 1);
-  Calls expected{"PortInitEx(1,1,0,9600,0)", "GetShape()",
-                 "SetShape(" + std::to_string(c.written) + ")", "GetShape()"};
-  if (c.passes) expected.push_back("SetShape(" + std::to_string(c.found) + ")");
-  EXPECT_EQ(camera.calls(), expected);
-  std::vector<QString> texts{kLoading, kLoaded};
-  if (!c.passes) texts.push_back(kNoConnection);
-  EXPECT_EQ(prompts.texts(), texts);
-  EXPECT_EQ(launcher.runs, c.passes ? std::vector<std::string>{"sheet"} : std::vector<std::string>{});
-  if (c.passes) {
-    EXPECT_TRUE(launcher.waitWindowVisible);
-  } else {
-    EXPECT_EQ(prompts.messages.back().caption, "Ocel Error!");
-    EXPECT_TRUE(prompts.messages.back().ownerVisible);  // the wait window owns it
+// The sharpness found is moved 4 away (up in the lower half, down in the
+// upper); the camera answered when it reads back 4 away in either direction.
+TEST(ConnectionTest, WritesFourAwayAndPassesOnFourAwayEitherWay) {
+  const struct {
+    int found, written, readBack;
+    bool passes;
+  } cases[] = {{127, 131, 131, true}, {128, 124, 124, true}, {0, 4, 4, true},
+               {255, 251, 251, true}, {10, 14, 6, true},     {200, 196, 204, true},
+               {10, 14, 10, false},   {10, 14, 18, false},
+               {255, 251, 3, false}};  // 255 + 4 is no byte's 3
+  for (const auto& c : cases) {
+    EXPECT_EQ(connectionTestValue(static_cast<std::uint8_t>(c.found)), c.written) << c.found;
+    EXPECT_EQ(connectionTestPassed(static_cast<std::uint8_t>(c.found),
+                                   static_cast<std::uint8_t>(c.readBack)),
+              c.passes)
+        << c.found << " read back as " << c.readBack;
   }
 }
 
-const ConnectionCase kConnectionCases[] = {
-    {127, 131, 131, true}, {128, 124, 124, true}, {0, 4, 4, true}, {255, 251, 251, true},
-    {10, 6, 14, true},     {200, 204, 196, true},  // either direction counts
-    {10, 10, 14, false},   {10, 18, 14, false},
-    {255, 3, 251, false},  // 255 + 4 is no byte's 3
-};
-
-INSTANTIATE_TEST_SUITE_P(Cameras, ConnectionTest, ::testing::ValuesIn(kConnectionCases),
-                         [](const auto& info) {
-                           return "Found" + std::to_string(info.param.found) + "ReadsBack" +
-                                  std::to_string(info.param.readBack);
-                         });
+// Passing puts the sharpness back and runs the sheet over the wait window;
+// failing is reported over the wait window and ends the run with 1.
+TEST_F(StartupSequence, ConnectionTestPassesOrFails) {
+  for (const bool passes : {true, false}) {
+    SCOPED_TRACE(passes ? "passes" : "fails");
+    camera.clearCalls();
+    prompts.messages.clear();
+    camera.queueAnswer("Shape", 200);
+    camera.queueAnswer("Shape", passes ? 196 : 200);
+    testing::clickWhenShows<PortDialog>({platform::kIdOk});
+    EXPECT_EQ(run(), passes ? 0 : 1);
+    Calls expected = testing::callsIn("PortInitEx(1,1,0,9600,0) GetShape() SetShape(196) GetShape()");
+    if (passes) expected.push_back("SetShape(200)");
+    EXPECT_EQ(camera.calls(), expected);
+    std::vector<QString> texts{kLoading, kLoaded};
+    if (!passes) texts.push_back(kNoConnection);
+    EXPECT_EQ(prompts.texts(), texts);
+    EXPECT_EQ(prompts.messages.back().ownerVisible, !passes) << "the wait window owns it";
+  }
+  EXPECT_EQ(launcher.runs, std::vector<std::string>{"sheet"});
+  EXPECT_TRUE(launcher.waitWindowVisible);
+  EXPECT_EQ(prompts.messages.back().caption, "Ocel Error!");
+}
 
 TEST_F(StartupSequence, ModelZeroRunsTheClassicPanelWithTheChosenStandard) {
   camera.setValue("Shape", 100);
-  answerPortDialog({res::port_dialog::kModel0, res::port_dialog::kNtsc}, platform::kIdOk);
+  testing::clickWhenShows<PortDialog>(
+      {res::port_dialog::kModel0, res::port_dialog::kNtsc, platform::kIdOk});
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(launcher.runs, std::vector<std::string>{"classic"});
   EXPECT_EQ(launcher.standard, 1);
@@ -117,7 +106,7 @@ TEST_F(StartupSequence, ModelZeroRunsTheClassicPanelWithTheChosenStandard) {
 }
 
 TEST_F(StartupSequence, CancelEndsWithoutWaitWindowOrAnyCall) {
-  answerPortDialog({res::port_dialog::kCom4}, platform::kIdCancel);
+  testing::clickWhenShows<PortDialog>({res::port_dialog::kCom4, platform::kIdCancel});
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(camera.calls(), Calls{});
   EXPECT_EQ(prompts.texts(), (std::vector<QString>{kLoading, kLoaded}));

@@ -3,13 +3,13 @@
 // got to, a pan button lands in the camera, and a changed camera baud rate
 // loses the line for the calls that follow. The mouse goes through the
 // sheet's window.
-#define QTEST_QPA_MOUSE_HANDLING
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <QTest>
 
 #include "Ocel400.h"
+#include "gui_support.h"
 #include "ocel400sim/pty_camera.h"
 #include "platform/loaded_library.h"
 #include "res/zoom_page_ids.h"
@@ -27,9 +27,7 @@ constexpr int kDZoom = 17, kEZPane = 23, kEZSWBtn = 33, kReBps = 125;
 TEST(ZoomPageEndToEnd, HoldingTeleZoomsTheCameraAndThePageShowsWhereItGot) {
   ocelsim::PtyCamera camera{ocelsim::Options{}};  // model 1, paced at 9600 baud
   setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
-  std::string reason;
-  auto library = platform::LoadedLibrary::load("Ocel400.dll", reason);
-  ASSERT_NE(library, nullptr) << reason;
+  auto library = testing::loadLibrary("Ocel400.dll");
   auto entry = [&library](const char* name) { return library->resolve(name); };
   ASSERT_EQ(reinterpret_cast<decltype(&PortInitEx)>(entry("PortInitEx"))(1, 1, 0, 9600, 0),
             OCEL400_DONE);
@@ -50,10 +48,10 @@ TEST(ZoomPageEndToEnd, HoldingTeleZoomsTheCameraAndThePageShowsWhereItGot) {
   sheet.setActivePage(1);
 
   const QPoint tele(310, 100);
-  QTest::mousePress(&page, Qt::LeftButton, {}, tele);
+  testing::pressAt(&page, tele);
   EXPECT_EQ(camera.reg(kEZSWBtn), 1);
   QTest::qWait(1000);
-  QTest::mouseRelease(&page, Qt::LeftButton, {}, tele);
+  testing::releaseAt(&page, tele);
   EXPECT_EQ(camera.reg(kEZSWBtn), 0);
   const int reached = camera.reg(kDZoom);
   EXPECT_LT(reached, 255 - 32) << "about 64 codes a second";
@@ -62,15 +60,15 @@ TEST(ZoomPageEndToEnd, HoldingTeleZoomsTheCameraAndThePageShowsWhereItGot) {
   EXPECT_EQ(page.controlText(ids::kZoomLabel), QStringLiteral("%1 %").arg(percent));
   EXPECT_TRUE(page.isControlEnabled(ids::kPanLeft));
 
-  QTest::mouseClick(page.control(ids::kPanLeft), Qt::LeftButton);
+  testing::click(page, ids::kPanLeft);
   EXPECT_EQ(camera.reg(kEZPane), 0);
 
   // The camera takes its new speed after acknowledging it; the program keeps
   // its own, so the next call goes unanswered and fails after its attempts.
-  QTest::mouseClick(page.control(ids::kBaud4800), Qt::LeftButton);
+  testing::click(page, ids::kBaud4800);
   EXPECT_EQ(camera.reg(kReBps), 48);
   EXPECT_EQ(camera.cameraBaud(), 4800);
-  QTest::mouseClick(page.control(ids::kPanRight), Qt::LeftButton);
+  testing::click(page, ids::kPanRight);
   EXPECT_EQ(camera.reg(kEZPane), 0);
   EXPECT_EQ(reinterpret_cast<decltype(&LastResult)>(entry("LastResult"))(),
             OCEL400_NOT_ACKNOWLEDGED);
