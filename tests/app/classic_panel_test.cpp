@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include "classic/slider_rules.h"
 #include "gui_support.h"
 #include "panel_support/camera_link_watch.h"
 #include "panel_support/wait_window.h"
@@ -88,7 +87,6 @@ class ClassicPanel : public testing::DoubleTest<CameraPanel_1> {
 template <class Case>
 class ClassicCases : public ClassicPanel, public ::testing::WithParamInterface<Case> {};
 
-// ---- Start-up -------------------------------------------------------------
 
 TEST_F(ClassicPanel, StartupReadsEverySettingInOrderAndHidesTheWaitWindow) {
   waitWindow.showCentred();
@@ -158,7 +156,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{ids::kYGammaLabel, "200"}}}),
     testing::caseName);
 
-// ---- Sliders ----------------------------------------------------------------
 
 struct SliderCase {
   const char* name;
@@ -207,20 +204,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {{ids::kInsideLabel, "99"}, {ids::kOutsideLabel, "1"}}, "SetAEArea(3)"}),
     testing::caseName);
 
-// The arrows step along the ladder of standard speeds; a drag snaps to a step.
-TEST(ShutterSlider, LadderStepsAndDragSnaps) {
-  const struct {
-    int code, current, dragged, next;
-  } cases[] = {{kLineLeft, 60, 0, 50},         {kLineLeft, 50, 0, 50},
-               {kLineRight, 30000, 0, 30000},  {kLineRight, 1230, 0, 1230},  // off the ladder
-               {kThumbTrack, 0, 3399, 2800},   {kThumbTrack, 0, 3400, 4000},
-               {kThumbTrack, 0, 54, 50},       {kThumbTrack, 0, 0, 50}};
-  for (const auto& c : cases)
-    EXPECT_EQ(shutterSliderPosition(c.code, c.current, c.dragged), c.next)
-        << c.code << " from " << c.current << " dragged " << c.dragged;
-}
-
-// ---- Buttons ------------------------------------------------------------------
 
 struct ClickCase {
   const char* name;
@@ -327,7 +310,6 @@ TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
 }
 
-// ---- Keyboard -----------------------------------------------------------------
 
 // Enter presses the small Savemenu button that has the focus, as a click
 // would; the panel stays open.
@@ -369,7 +351,6 @@ TEST_F(ClassicPanel, TabReachesTheEnabledSlidersAndArrowsMoveThem) {
   EXPECT_FALSE(panel->isVisible());
 }
 
-// ---- Configuration files --------------------------------------------------------
 
 // Saved twice, the file keeps one line per key with the camera's last value.
 TEST_F(ClassicPanel, SaveWritesTheKeysInOrderFromReadBacks) {

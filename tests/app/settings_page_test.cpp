@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <cmath>
-#include <tuple>
 
 #include "gui_support.h"
 #include "panel_support/program_status.h"
@@ -13,7 +11,6 @@
 #include "program_panels.h"
 #include "platform/scroll_codes.h"
 #include "res/settings_page_ids.h"
-#include "sheet/manual_gain.h"
 #include "sheet/settings_page.h"
 #include "sheet/zoom_comm_page.h"
 
@@ -70,19 +67,6 @@ const Values kRemoteManual{{"Mode", 1}, {"ModeES", 4}, {"ModeGC", 4}, {"ModeWB",
 
 template <class Case>
 class PageCases : public SettingsPageTest, public ::testing::WithParamInterface<Case> {};
-
-TEST(ManualGain, DigitalStepsReadAsTheirTableAndReportedGainsAsRead) {
-  const char* digital[] = {"25.6", "27.2", "28.8", "30.4", "32.0", "33.6", "35.2", "36.8",
-                           "38.4", "40.0", "41.6", "43.2", "44.8", "46.4", "48.0"};
-  for (int p = 49; p <= kManualGainTop; ++p)
-    EXPECT_EQ(manualGainMoveText(manualGainDecibels(p)), digital[p - 49]) << p;
-  const std::tuple<double, const char*, int> reportedOrNot[] = {
-      {0.3, "0.3", 0}, {6.7, "6.7", 13}, {0.999, "0.9", 1}, {-1, "0.0", 0}, {NAN, "0.0", 0}};
-  for (const auto& [reported, text, position] : reportedOrNot) {
-    EXPECT_EQ(manualGainReadText(reported), text) << reported;
-    EXPECT_EQ(manualGainPosition(reported), position) << reported;
-  }
-}
 
 TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   const char* zoomStems[] = {"Rate0",  "Rate1",  "Rate2", "Rate3",  "Rate4", "Rate5", "RateP",
@@ -153,7 +137,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
     testing::caseName);
 
-// ---- Sliders ------------------------------------------------------------------
 
 struct SliderCase {
   const char* name;
@@ -204,7 +187,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}}),
     testing::caseName);
 
-// ---- Buttons ------------------------------------------------------------------
 
 struct ClickCase {
   const char* name;
@@ -269,7 +251,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{kCamera}, {kRemote}}, true}),
     testing::caseName);
 
-// ---- Configuration files ----------------------------------------------------
 
 TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
   testing::ScriptedPrompts prompts;

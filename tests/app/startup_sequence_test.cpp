@@ -11,7 +11,6 @@
 #include "res/dialog_templates.h"
 #include "res/port_dialog_ids.h"
 #include "shell/panel_launcher.h"
-#include "shell/connection_test.h"
 #include "shell/port_dialog.h"
 #include "panel_support/wait_window.h"
 
@@ -51,25 +50,6 @@ class StartupSequence : public ::testing::Test {
   RecordingDouble camera{OCEL400_DOUBLE_PATH};
   RecordingLauncher launcher;
 };
-
-// The sharpness found is moved 4 away (up in the lower half, down in the
-// upper); the camera answered when it reads back 4 away in either direction.
-TEST(ConnectionTest, WritesFourAwayAndPassesOnFourAwayEitherWay) {
-  const struct {
-    int found, written, readBack;
-    bool passes;
-  } cases[] = {{127, 131, 131, true}, {128, 124, 124, true}, {0, 4, 4, true},
-               {255, 251, 251, true}, {10, 14, 6, true},     {200, 196, 204, true},
-               {10, 14, 10, false},   {10, 14, 18, false},
-               {255, 251, 3, false}};  // 255 + 4 is no byte's 3
-  for (const auto& c : cases) {
-    EXPECT_EQ(connectionTestValue(static_cast<std::uint8_t>(c.found)), c.written) << c.found;
-    EXPECT_EQ(connectionTestPassed(static_cast<std::uint8_t>(c.found),
-                                   static_cast<std::uint8_t>(c.readBack)),
-              c.passes)
-        << c.found << " read back as " << c.readBack;
-  }
-}
 
 // Passing puts the sharpness back and runs the sheet over the wait window;
 // failing is reported over the wait window and ends the run with 1.

@@ -1,14 +1,21 @@
-// Every static text of every template as the dialog layer lays it out stays
-// inside its rectangle and clear of the control that follows it on its line,
-// also with the widest values the panels write into it.
+// The templates: every id a panel names stands in its template, and every
+// static text as the dialog layer lays it out stays inside its rectangle and
+// clear of the control that follows it on its line, also with the widest
+// values the panels write into it.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <set>
+#include <span>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
+#include "res/settings_page_ids.h"
+#include "res/zoom_page_ids.h"
 
 namespace ocel::platform {
 namespace {
@@ -47,6 +54,28 @@ TEST(TemplateTexts, StayInsideTheirRectanglesAndClearOfTheirNeighbours) {
     expectTextsClear(dialog);
     for (const auto& [id, value] : widestValues) dialog.setControlText(id, value);
     expectTextsClear(dialog);
+  }
+}
+
+// Every control id a panel names stands in that panel's template: a wrong id
+// would otherwise address nothing.
+TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
+  std::vector<int> grid;
+  for (const auto& row : res::classic_panel::kGridBoxes) grid.insert(grid.end(), row, row + 5);
+  const struct {
+    const DialogTemplate& dialog;
+    std::span<const int> ids;
+  } templates[] = {
+      {res::portDialogTemplate(), res::port_dialog::kAllIds},
+      {res::classicPanelTemplate(), res::classic_panel::kAllIds},
+      {res::classicPanelTemplate(), grid},
+      {res::settingsPageTemplate(), res::settings_page::kAllIds},
+      {res::zoomPageTemplate(), res::zoom_page::kAllIds},
+  };
+  for (const auto& [dialog, ids] : templates) {
+    std::multiset<int> inTemplate;
+    for (const ControlTemplate& control : dialog.controls) inTemplate.insert(control.id);
+    for (int id : ids) EXPECT_EQ(inTemplate.count(id), 1u) << "template " << dialog.id << ", id " << id;
   }
 }
 
