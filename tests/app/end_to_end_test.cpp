@@ -1,12 +1,14 @@
 // The program against the real library and the simulated camera over a
 // pseudo-terminal: the frames that reach the camera, the panel of each
-// model, a configuration round trip, and the failure paths.
+// model, a configuration round trip, the failure paths, and the zoom page's
+// keypad holding a button. The mouse goes through the windows.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <QTabBar>
 #include <QTest>
 
+#include "Ocel400.h"
 #include "classic/camera_panel.h"
 #include "gui_support.h"
 #include "ocel400sim/pty_camera.h"
@@ -16,15 +18,18 @@
 #include "res/classic_panel_ids.h"
 #include "res/port_dialog_ids.h"
 #include "res/settings_page_ids.h"
+#include "res/zoom_page_ids.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
 #include "sheet/settings_page.h"
 #include "sheet/zoom_comm_page.h"
+#include "sheet/zoom_conversions.h"
 
 namespace ocel::shell {
 namespace {
 
+namespace zoom = res::zoom_page;
 using platform::kThumbTrack;
 const QString kNoConnection = "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
 
@@ -152,6 +157,63 @@ TEST(EndToEndSheet, SliderRemoteGainAndConfigurationRoundTripReachTheCamera) {
   ProgramPanels panels;
   EXPECT_EQ(runProgram({res::port_dialog::kNtsc}, panels), 0);
   EXPECT_EQ(prompts.messages.size(), 2u) << "only Loading DLL and Loading DLL ok";
+}
+
+// Model 1's registers.
+constexpr int kDZoom = 17, kEZPane = 23, kEZSWBtn = 33, kReBps = 125;
+
+// The zoom page against the real library and a model 1 camera (paced at
+// 9600 baud): the keypad zooms the camera while Tele is held, the slider
+// shows where it got to, a pan button lands in the camera, and a changed
+// camera baud rate loses the line for the calls that follow.
+TEST(ZoomPageEndToEnd, HoldingTeleZoomsTheCameraAndThePageShowsWhereItGot) {
+  CameraOnCom1 camera(1);
+  auto library = testing::loadLibrary("Ocel400.dll");
+  auto entry = [&library](const char* name) { return library->resolve(name); };
+  ASSERT_EQ(reinterpret_cast<decltype(&PortInitEx)>(entry("PortInitEx"))(1, 1, 0, 9600, 0),
+            OCEL400_DONE);
+
+  // The factory camera's zoom, pan, tilt and speed, as the Settings page
+  // stores them. The pages go before the sheet they stand in.
+  platform::PropertySheet sheet(QStringLiteral("Ocel Serie"));
+  sheet::ZoomComm_1 page(*library);
+  page.panCode = page.tiltCode = 128;
+  page.zoomCode = 255;
+  page.cameraBaudCode = 96;
+  static const platform::DialogTemplate kSettingsStandIn{142, "Settings", 100, 40, {}};
+  platform::PropertyPage settings(kSettingsStandIn);
+  sheet.AddPage(&settings);
+  sheet.AddPage(&page);
+  sheet.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+  sheet.setActivePage(1);
+
+  const QPoint tele(310, 100);
+  testing::pressAt(&page, tele);
+  EXPECT_EQ(camera.reg(kEZSWBtn), 1);
+  QTest::qWait(1000);
+  testing::releaseAt(&page, tele);
+  EXPECT_EQ(camera.reg(kEZSWBtn), 0);
+  const int reached = camera.reg(kDZoom);
+  EXPECT_LT(reached, 255 - 32) << "about 64 codes a second";
+  const int percent = sheet::roundedZoomPercent(reached);
+  EXPECT_EQ(page.scrollPos(zoom::kZoomSlider), percent);
+  EXPECT_EQ(page.controlText(zoom::kZoomLabel), QStringLiteral("%1 %").arg(percent));
+  EXPECT_TRUE(page.isControlEnabled(zoom::kPanLeft));
+
+  testing::click(page, zoom::kPanLeft);
+  EXPECT_EQ(camera.reg(kEZPane), 0);
+
+  // The camera takes its new speed after acknowledging it; the program keeps
+  // its own, so the next call goes unanswered and fails after its attempts.
+  testing::click(page, zoom::kBaud4800);
+  EXPECT_EQ(camera.reg(kReBps), 48);
+  EXPECT_EQ(camera.cameraBaud(), 4800);
+  testing::click(page, zoom::kPanRight);
+  EXPECT_EQ(camera.reg(kEZPane), 0);
+  EXPECT_EQ(reinterpret_cast<decltype(&LastResult)>(entry("LastResult"))(),
+            OCEL400_NOT_ACKNOWLEDGED);
+  EXPECT_EQ(page.panCode, 255) << "the page keeps what the user chose";
 }
 
 }  // namespace
