@@ -87,7 +87,6 @@ class ClassicPanel : public testing::DoubleTest<CameraPanel_1> {
 template <class Case>
 class ClassicCases : public ClassicPanel, public ::testing::WithParamInterface<Case> {};
 
-
 TEST_F(ClassicPanel, StartupReadsEverySettingInOrderAndHidesTheWaitWindow) {
   waitWindow.showCentred();
   open({}, true);
@@ -156,7 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {{ids::kYGammaLabel, "200"}}}),
     testing::caseName);
 
-
 struct SliderCase {
   const char* name;
   const char* stem;  // camera value the slider starts from
@@ -203,7 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
         SliderCase{"AeAreaOnePercent", "AEArea", 0, ids::kAeAreaSlider, kThumbTrack, 1, 1,
                    {{ids::kInsideLabel, "99"}, {ids::kOutsideLabel, "1"}}, "SetAEArea(3)"}),
     testing::caseName);
-
 
 struct ClickCase {
   const char* name;
@@ -310,7 +307,6 @@ TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
 }
 
-
 // Enter presses the small Savemenu button that has the focus, as a click
 // would; the panel stays open.
 TEST_F(ClassicPanel, EnterPressesTheFocusedSavemenuButton) {
@@ -350,7 +346,6 @@ TEST_F(ClassicPanel, TabReachesTheEnabledSlidersAndArrowsMoveThem) {
   EXPECT_EQ(calls(), (Calls{"SetShape(236)", "SetShape(236)"}));
   EXPECT_FALSE(panel->isVisible());
 }
-
 
 // Saved twice, the file keeps one line per key with the camera's last value.
 TEST_F(ClassicPanel, SaveWritesTheKeysInOrderFromReadBacks) {

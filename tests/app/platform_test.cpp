@@ -1,7 +1,7 @@
 // The dialog layer driven through real Qt events: the scroll codes a dialog
-// receives, option buttons and check boxes, mouse messages over a static
-// text; the property sheet's page life cycle; the real Qt prompts behind the
-// seam; and the templates: every id a panel names stands in its template,
+// receives, mouse messages over a static text, an unknown id; the property
+// sheet's page life cycle; the real Qt prompts behind the seam; and the
+// templates: every id a panel names stands in its template,
 // every static text stays inside its rectangle and clear of its neighbour,
 // also with the widest values the panels write into it.
 #include <gtest/gtest.h>
@@ -40,16 +40,13 @@
 namespace ocel::platform {
 namespace {
 
-constexpr int kBar = 10, kOptionA = 20, kOptionB = 21, kCheck = 30, kPicture = 40;
+constexpr int kBar = 10, kPicture = 40;
 
 const DialogTemplate& testTemplate() {
   static const DialogTemplate dialog{
       900, "test", 200, 80,
       {
           {kBar, ControlKind::HorizontalScrollBar, "", 10, 10, 120, 11},
-          {kOptionA, ControlKind::OptionButton, "A", 10, 30, 40, 10},
-          {kOptionB, ControlKind::OptionButton, "B", 60, 30, 40, 10},
-          {kCheck, ControlKind::CheckBox, "", 110, 30, 10, 10},
           {kPicture, ControlKind::Label, "keypad", 100, 50, 40, 20},
       }};
   return dialog;
@@ -62,12 +59,9 @@ using Notification = std::pair<int, int>;  // code, position
 // moveThumb off, never moves it at all.
 class ScrollRecorder : public Dialog {
  public:
-  ScrollRecorder() : Dialog(testTemplate()) {
-    onClick(kCheck, [this] { checkSeenByHandler = checkState(kCheck); });
-  }
+  ScrollRecorder() : Dialog(testTemplate()) {}
   std::vector<Notification> seen;
   bool moveThumb = true;
-  int checkSeenByHandler = -1;
   std::vector<std::pair<char, QPoint>> mouse;
 
  protected:
@@ -191,32 +185,6 @@ TEST_F(DialogLayer, OnlyTheHandlerMovesTheThumb) {
   drag(thumb, thumb + QPoint(15, 0));
   EXPECT_EQ(bar->value(), 50);
   EXPECT_EQ(dialog.seen.front(), (Notification{1, 50}));
-}
-
-TEST_F(DialogLayer, ScrollPositionIsClampedIntoTheRange) {
-  dialog.setScrollRange(kBar, 0, 30);
-  dialog.setScrollPos(kBar, 40000);
-  EXPECT_EQ(dialog.scrollPos(kBar), 30);
-  dialog.setScrollPos(kBar, -3);
-  EXPECT_EQ(dialog.scrollPos(kBar), 0);
-}
-
-TEST_F(DialogLayer, OptionButtonsEachFormTheirOwnGroup) {
-  auto* a = qobject_cast<QAbstractButton*>(dialog.control(kOptionA));
-  auto* b = qobject_cast<QAbstractButton*>(dialog.control(kOptionB));
-  QTest::mouseClick(a, Qt::LeftButton);
-  QTest::mouseClick(b, Qt::LeftButton);
-  EXPECT_EQ(dialog.checkState(kOptionA), 1);
-  EXPECT_EQ(dialog.checkState(kOptionB), 1);
-  QTest::mouseClick(b, Qt::LeftButton);  // a click never unchecks
-  EXPECT_EQ(dialog.checkState(kOptionB), 1);
-}
-
-TEST_F(DialogLayer, CheckBoxTurnsOverBeforeItsHandlerRuns) {
-  QTest::mouseClick(dialog.control(kCheck), Qt::LeftButton);
-  EXPECT_EQ(dialog.checkSeenByHandler, 1);
-  QTest::mouseClick(dialog.control(kCheck), Qt::LeftButton);
-  EXPECT_EQ(dialog.checkSeenByHandler, 0);
 }
 
 // Messages over a static text or picture reach the dialog, in its client

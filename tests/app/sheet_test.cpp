@@ -143,7 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
     testing::caseName);
 
-
 struct SliderCase {
   const char* name;
   const char* stem;  // the camera value the slider starts from
@@ -192,7 +191,6 @@ INSTANTIATE_TEST_SUITE_P(
         SliderCase{"GainDraggedTo48", "MGC", 0, kManualGainSlider, kTrack, 48,
                    {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}}),
     testing::caseName);
-
 
 struct ClickCase {
   const char* name;
@@ -256,7 +254,6 @@ INSTANTIATE_TEST_SUITE_P(
                           "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)"),
                   {{kCamera}, {kRemote}}, true}),
     testing::caseName);
-
 
 TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
   testing::ScriptedPrompts prompts;
