@@ -1,9 +1,9 @@
 // The dialog layer driven through real Qt events: the scroll codes a dialog
 // receives, mouse messages over a static text, an unknown id; the property
 // sheet's page life cycle; the real Qt prompts behind the seam; and the
-// templates: every id a panel names stands in its template,
-// every static text stays inside its rectangle and clear of its neighbour,
-// also with the widest values the panels write into it.
+// templates: every id a panel names stands in its template, every static
+// text stays inside its rectangle and clear of its neighbour, also with the
+// widest values the panels write into it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
