@@ -352,7 +352,6 @@ class ZoomPage : public testing::DoubleTest<ZoomComm_1> {
     sheet.setActivePage(0);
     sheet.setActivePage(1);
   }
-  ZoomComm_1& page() { return *panel; }
   void press(QPoint at) { testing::pressAt(panel.get(), at); }
   void release(QPoint at) { testing::releaseAt(panel.get(), at); }
   void moveTo(QPoint at) { testing::moveTo(panel.get(), at); }
@@ -393,17 +392,17 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.checks);
     storeFactoryValues();
-    c.store(page());
-    if (!page().isWindowCreated()) open();
+    c.store(*panel);
+    if (!panel->isWindowCreated()) open();
     else switchTabsAndBack();
     for (const auto& [label, shown] : c.labels) EXPECT_EQ(text(label), shown) << label;
     EXPECT_EQ(radioChecks(), c.checks);
     EXPECT_EQ(sideButtonsEnabled(), c.sides);
-    EXPECT_EQ(page().scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
+    EXPECT_EQ(panel->scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
     EXPECT_EQ(calls(), Calls{});
     // Every check off for the next case: activation must set them all.
     for (const auto& group : kGroups)
-      for (int id : group) page().setCheck(id, 0);
+      for (int id : group) panel->setCheck(id, 0);
   }
 }
 
@@ -425,29 +424,29 @@ TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
       // At 100 % pan and tilt are centred on the page; nothing is sent for them.
       {ids::kZoomSlider, kLineLeft, 0, ids::kZoomLabel, "100 %", "SetDZoom(255)", "..../"},
   };
-  page().zoomCode = 191;
-  page().panCode = 0;
+  panel->zoomCode = 191;
+  panel->panCode = 0;
   open();
   for (const auto& c : cases) {
     camera.clearCalls();
     scroll(c.slider, c.code, c.dragged);
-    EXPECT_EQ(page().scrollPos(c.slider), text(c.label).split(' ')[0].toInt()) << c.call;
+    EXPECT_EQ(panel->scrollPos(c.slider), text(c.label).split(' ')[0].toInt()) << c.call;
     EXPECT_EQ(text(c.label), c.shown);
     EXPECT_EQ(calls(), Calls{c.call});
     EXPECT_EQ(sideButtonsEnabled(), c.sides) << c.call;
   }
   EXPECT_EQ(radioChecks(), ".#./.#./#../#../#./");
-  EXPECT_EQ(page().panCode, 0);
-  EXPECT_EQ(page().areaRate[3], 26);
-  EXPECT_EQ(page().peakRate, 3);
-  EXPECT_EQ(page().aeLevel, 200);
-  EXPECT_EQ(page().zoomCode, 255);
+  EXPECT_EQ(panel->panCode, 0);
+  EXPECT_EQ(panel->areaRate[3], 26);
+  EXPECT_EQ(panel->peakRate, 3);
+  EXPECT_EQ(panel->aeLevel, 200);
+  EXPECT_EQ(panel->zoomCode, 255);
   switchTabsAndBack();
   EXPECT_EQ(text(ids::kArea4Label), "10 %");
 }
 
 TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
-  page().zoomCode = 191;
+  panel->zoomCode = 191;
   open();
   const struct {
     int clicked;
@@ -467,17 +466,17 @@ TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
     EXPECT_EQ(radioChecks(), c.checks) << c.call;
     EXPECT_EQ(calls(), Calls{c.call});
   }
-  EXPECT_EQ(page().panCode, 0);
-  EXPECT_EQ(page().tiltCode, 0);
-  EXPECT_EQ(page().cameraParity, 2);
-  EXPECT_EQ(page().cameraBaudCode, 48);
+  EXPECT_EQ(panel->panCode, 0);
+  EXPECT_EQ(panel->tiltCode, 0);
+  EXPECT_EQ(panel->cameraParity, 2);
+  EXPECT_EQ(panel->cameraBaudCode, 48);
   // BLC On greys exactly the seven weight sliders, also after a tab switch.
   switchTabsAndBack();
   for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
   EXPECT_TRUE(enabled(ids::kLevelSlider));
   click(ids::kBlcOff);
   for (int slider : kWeightSliders) EXPECT_TRUE(enabled(slider)) << slider;
-  EXPECT_EQ(page().blcMode, 0);
+  EXPECT_EQ(panel->blcMode, 0);
 }
 
 TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
@@ -493,11 +492,11 @@ TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
               {ids::kKeyBottomLeft, {265, 160}, {42, 36}},
               {ids::kKeyBottomRight, kBottomRight, {42, 36}}};
   for (const auto& key : keys) {
-    const auto* picture = qobject_cast<QLabel*>(page().control(key.id));
+    const auto* picture = qobject_cast<QLabel*>(panel->control(key.id));
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->pixmap().size(), key.size) << key.id;
     EXPECT_TRUE(QRect(picture->geometry().topLeft(), key.size).contains(key.inside)) << key.id;
-    EXPECT_EQ(page().childAt(key.inside), nullptr) << "the page itself takes the mouse " << key.id;
+    EXPECT_EQ(panel->childAt(key.inside), nullptr) << "the page itself takes the mouse " << key.id;
   }
 }
 
@@ -517,8 +516,8 @@ TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom
       {kWide, 192, "SetEZSWBtn(194)", "SetEZSWBtn(192)", 191, "200 %", "####/"},
       {QPoint(290, 100), 0, nullptr, "SetEZSWBtn(0)", 255, "100 %", "..../"},  // Tele's border
   };
-  page().panCode = 255;
-  page().zoomCode = 191;
+  panel->panCode = 255;
+  panel->zoomCode = 191;
   open();
   for (const auto& c : cases) {
     camera.setValue("EZSWBtn", c.cameraButtons);
@@ -531,9 +530,9 @@ TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom
     release(c.at);
     EXPECT_EQ(calls(), testing::joined(pressed, {"GetEZSWBtn()", c.releaseSets, "GetDZoom()"}));
     EXPECT_EQ(text(ids::kZoomLabel), c.shown);
-    EXPECT_EQ(page().scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
+    EXPECT_EQ(panel->scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
     EXPECT_EQ(sideButtonsEnabled(), c.sides);
-    EXPECT_EQ(page().pressedButtons, 0);
+    EXPECT_EQ(panel->pressedButtons, 0);
   }
   EXPECT_EQ(radioChecks(), ".##/.#./#../#../#./") << "at 100 %: centres checked, Right kept";
   // The keypad leaves the stored zoom alone: the next activation shows it.
@@ -574,7 +573,7 @@ TEST_F(ZoomPage, ClosingTheSheetLetsGoOfAHeldButton) {
   camera.clearCalls();
   QTest::keyClick(&sheet, Qt::Key_Escape);
   EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)"}));
-  EXPECT_EQ(page().pressedButtons, 0);
+  EXPECT_EQ(panel->pressedButtons, 0);
 }
 
 }  // namespace
