@@ -246,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {ids::kGainManual, ids::kGain0dB}, {"SetModeGC(4)", "SetModeGC(0)"},
                   {{ids::kGain0dB}, {ids::kGainManual}, {}, {ids::kGainSlider}}},
         // Then a manual choice is no longer sent.
-        ClickCase{"CameraFallsBackToAutomaticAndVariable", testing::joined(kRemoteManual, {{"AEMode", 0}}),
+        ClickCase{"CameraFallsBackToAutomaticAndVariable",
+                  testing::joined(kRemoteManual, {{"AEMode", 0}}),
                   {ids::kCameraMode, ids::kGainManual}, {"SetMode(0)"},
                   {{ids::kGainAuto, ids::kShutterAuto, ids::kWbAuto, ids::kVariable},
                    {ids::kGainManual, ids::kShutterManual, ids::kWbManual, ids::kAllArea,

@@ -61,17 +61,6 @@ int runProgram(std::vector<int> portClicks, PanelLauncher& panels) {
   return runStartupSequence(startup);
 }
 
-// About 8.5 s of retries.
-TEST(EndToEnd, SilentCameraEndsWithTheFailureMessageAndExitOne) {
-  CameraOnCom1 camera(1);
-  camera.setFault(ocelsim::Fault::Silence);
-  testing::ScriptedPrompts prompts;
-  CountingLauncher launcher;
-  EXPECT_EQ(runProgram({}, launcher), 1);
-  EXPECT_EQ(prompts.texts().back(), kNoConnection);
-  EXPECT_EQ(launcher.runs, 0);
-}
-
 // A port that cannot be opened is named below the failure text, with the
 // cause the library left in errno.
 TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
@@ -81,9 +70,9 @@ TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
   EXPECT_EQ(runProgram({}, launcher), 1);
   EXPECT_EQ(launcher.runs, 0);
   EXPECT_EQ(prompts.texts().back(),
-            kNoConnection + QString::fromUtf8(
-                                "\r\nCOM1 (/nonexistent/ttyUSB0): Gerät nicht vorhanden – "
-                                "OCEL400_COM1 auf das Gerät des Adapters setzen (z. B. /dev/ttyUSB0)"));
+            kNoConnection + QString::fromUtf8("\r\nCOM1 (/nonexistent/ttyUSB0): Gerät nicht "
+                                              "vorhanden – OCEL400_COM1 auf das Gerät des "
+                                              "Adapters setzen (z. B. /dev/ttyUSB0)"));
 }
 
 // A model 0 camera: the connection test moves its sharpness (register 17)

@@ -104,6 +104,7 @@ std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path = OCEL400_
 template <class Panel>
 class DoubleTest : public ::testing::Test {
  protected:
+  void TearDown() override { panel.reset(); }  // before what it borrows from the fixture
   void click(int id) const { testing::click(*panel, id); }
   void scroll(int id, int code, int position = 0) const {
     testing::scroll(*panel, id, code, position);

@@ -74,11 +74,12 @@ TEST(ZoomPageConversions, WeightsZoomAndPercentages) {
     const char* what;
     int (*convert)(int);
     std::vector<std::pair<int, int>> inOut;
-  } cases[] = {{"percent to weight", byteOfPercent, {{1, 3}, {10, 26}, {50, 127}, {90, 229}, {100, 255}}},
-               {"weight to percent", percentOfByte, {{255, 100}, {128, 50}, {0, 0}}},
-               {"PercentToZoom", PercentToZoom, {{100, 255}, {400, 63}, {101, 254}}},
-               {"zoom shown on activation", truncatedZoomPercent, {{64, 398}, {65, 396}}},
-               {"zoom read back", roundedZoomPercent, {{65, 397}, {255, 100}, {63, 400}}}};
+  } cases[] = {
+      {"percent to weight", byteOfPercent, {{1, 3}, {10, 26}, {50, 127}, {90, 229}, {100, 255}}},
+      {"weight to percent", percentOfByte, {{255, 100}, {128, 50}, {0, 0}}},
+      {"PercentToZoom", PercentToZoom, {{100, 255}, {400, 63}, {101, 254}}},
+      {"zoom shown on activation", truncatedZoomPercent, {{64, 398}, {65, 396}}},
+      {"zoom read back", roundedZoomPercent, {{65, 397}, {255, 100}, {63, 400}}}};
   for (const auto& c : cases)
     for (const auto& [in, out] : c.inOut) EXPECT_EQ(c.convert(in), out) << c.what << " of " << in;
   EXPECT_EQ(ZoomToPercent(64), 398.4375);

@@ -285,12 +285,12 @@ TEST_F(SettingsPageTest, LoadSendsTheFilesKeysAndThisPagesDefaultsThenReadsBack)
   click(kConfigLoad);
   EXPECT_EQ(calls(), callsIn("SetNegPos(1) SetMode(1) SetModeGC(4) SetModeES(2) SetModeWB(2) "
                              "SetMGC(25.6) SetMES(0) SetMWBR(128) SetMWBB(128) SetShape(30) "
-                             "SetAesRes(32) SetAgcRes(32) SetCGamma(0) SetATWRes(32) SetYGamma(128) "
-                             "SetPhase(128) SetRate0(17) SetRate1(255) SetRate2(255) SetRate3(255) "
-                             "SetRate4(255) SetRate5(255) SetRateP(64) SetAELevel(128) "
-                             "SetMaxGain(240) SetMinGain(0) SetESMax(255) SetESMin(0) SetRePrt(0) "
-                             "SetReBps(0) SetEZSWBtn(0) SetDZoom(9) SetEZPane(128) SetEZTilt(128) "
-                             "SetAEMode(0) SetDigAgc(3)") +
+                             "SetAesRes(32) SetAgcRes(32) SetCGamma(0) SetATWRes(32) "
+                             "SetYGamma(128) SetPhase(128) SetRate0(17) SetRate1(255) "
+                             "SetRate2(255) SetRate3(255) SetRate4(255) SetRate5(255) SetRateP(64) "
+                             "SetAELevel(128) SetMaxGain(240) SetMinGain(0) SetESMax(255) "
+                             "SetESMin(0) SetRePrt(0) SetReBps(0) SetEZSWBtn(0) SetDZoom(9) "
+                             "SetEZPane(128) SetEZTilt(128) SetAEMode(0) SetDigAgc(3)") +
                          kStartReads);
 }
 
@@ -328,7 +328,6 @@ class ZoomPage : public testing::DoubleTest<ZoomComm_1> {
     storeFactoryValues();
     camera.setValue("DZoom", 255);
   }
-  ~ZoomPage() override { panel.reset(); }  // a page goes before its sheet
   // What a factory camera at 100 % hands the page through the Settings page.
   void storeFactoryValues() {
     for (auto& rate : panel->areaRate) rate = 255;

@@ -157,7 +157,6 @@ TEST_F(PortDialogTest, EveryWayOutButOkCancelsAndCallsNothing) {
   EXPECT_EQ(calls(), Calls{});
 }
 
-using testing::Calls;
 const QString kLoading = "Loading DLL", kLoaded = "Loading DLL ok";
 const QString kNoConnection =
     "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
@@ -202,7 +201,8 @@ TEST_F(StartupSequence, ConnectionTestPassesOrFails) {
     camera.queueAnswer("Shape", passes ? 196 : 200);
     testing::clickWhenShows<PortDialog>({platform::kIdOk});
     EXPECT_EQ(run(), passes ? 0 : 1);
-    Calls expected = testing::callsIn("PortInitEx(1,1,0,9600,0) GetShape() SetShape(196) GetShape()");
+    Calls expected =
+        testing::callsIn("PortInitEx(1,1,0,9600,0) GetShape() SetShape(196) GetShape()");
     if (passes) expected.push_back("SetShape(200)");
     EXPECT_EQ(camera.calls(), expected);
     std::vector<QString> texts{kLoading, kLoaded};
