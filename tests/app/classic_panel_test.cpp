@@ -1,5 +1,6 @@
 // The classic camera panel against the recording double: what it reads at
-// start and shows, what each slider and button sends.
+// start and shows, what each slider, button and key sends, and its
+// configuration files.
 #include "classic/camera_panel.h"
 
 #include <gtest/gtest.h>
@@ -8,204 +9,168 @@
 #include <QTest>
 
 #include "gui_support.h"
-#include "platform/controls.h"
-#include "res/classic_panel_ids.h"
-#include "res/dialog_templates.h"
 #include "panel_support/camera_link_watch.h"
 #include "panel_support/wait_window.h"
+#include "platform/controls.h"
+#include "platform/scroll_codes.h"
+#include "res/classic_panel_ids.h"
+#include "res/dialog_templates.h"
 
 namespace ocel::classic {
 namespace {
 
 namespace ids = res::classic_panel;
-using Calls = std::vector<std::string>;
+using namespace platform;  // the scroll codes
+using testing::Calls;
+using testing::IdList;
+using testing::Shown;
+using testing::Values;
 
-const Calls kStartupReads{"GetModeGC()", "GetModeES()", "GetModeWB()", "GetAEMode()",
-                          "GetNegPos()", "GetMode()",   "GetPhase()",  "GetAgesRes()",
-                          "GetATWRes()", "GetCGamma()", "GetAEOff()",  "GetYGamma()",
-                          "GetMWBR()",   "GetMWBB()",   "GetShape()",  "GetMGC()",
-                          "GetMES()",    "GetAEArea()"};
+const Calls kStartupReads = testing::callsIn(
+    "GetModeGC() GetModeES() GetModeWB() GetAEMode() GetNegPos() GetMode() GetPhase() "
+    "GetAgesRes() GetATWRes() GetCGamma() GetAEOff() GetYGamma() GetMWBR() GetMWBB() "
+    "GetShape() GetMGC() GetMES() GetAEArea()");
+const IdList kManualSliders{ids::kShutterSlider, ids::kGainSlider, ids::kRedSlider,
+                            ids::kBlueSlider};
+constexpr const char* kCross = "...../..#../.###./..#../...../";
 
-class ClassicPanel : public ::testing::Test {
+class ClassicPanel : public testing::DoubleTest<CameraPanel_1> {
  protected:
+  // A camera in Camera mode with automatic modes and AE mode Variable; its
+  // area rows 1 and 2 read ##### and #...#.
   ClassicPanel() {
-    std::string reason;
-    library_ = platform::LoadedLibrary::load(OCEL400_DOUBLE_PATH, reason);
-    // A camera in Camera mode with automatic modes and AE mode Variable.
-    for (const char* mode : {"ModeGC", "ModeES", "ModeWB", "AEMode"}) camera.setValue(mode, 2);
+    setValues({{"ModeGC", 2}, {"ModeES", 2}, {"ModeWB", 2}, {"AEMode", 2}});
+    camera.setArea(1, 31);
+    camera.setArea(2, 0b10001);
   }
 
   // Opens the panel on what the camera holds now; the log starts after it.
-  void open(bool keepStartupCalls = false) {
-    panel_ = std::make_unique<CameraPanel_1>(*library_, waitWindow_);
-    panel_->CreateModeless();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel_.get()));
+  void open(const Values& values = {}, bool keepStartupCalls = false) {
+    setValues(values);
+    panel = std::make_unique<CameraPanel_1>(*library, waitWindow);
+    panel->CreateModeless();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
     if (!keepStartupCalls) camera.clearCalls();
   }
-  CameraPanel_1& panel() { return *panel_; }
-
-  void click(int id) { QTest::mouseClick(panel_->control(id), Qt::LeftButton); }
-  // Keys go where the user's keys go: to the widget with the focus.
-  void key(Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); }
   // Opens the panel as the active window and presses Tab from its first
   // control on until id has the focus; the ids the focus visited.
   std::vector<int> tabTo(int id) {
     open();
-    panel_->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(panel_.get()));
-    std::vector<int> visited{platform::kNoId};
+    panel->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    std::vector<int> visited{kNoId};
     while (visited.back() != id && visited.size() < 200) {
-      key(Qt::Key_Tab);
-      visited.push_back(platform::kNoId);
-      for (const auto& control : panel_->dialogTemplate().controls)
-        if (control.id != platform::kNoId &&
-            panel_->control(control.id) == QApplication::focusWidget())
+      testing::key(Qt::Key_Tab);
+      visited.push_back(kNoId);
+      for (const auto& control : panel->dialogTemplate().controls)
+        if (control.id != kNoId && panel->control(control.id) == QApplication::focusWidget())
           visited.back() = control.id;
     }
     EXPECT_EQ(visited.back(), id) << "Tab never reached it";
     return visited;
   }
-  void scroll(int id, int code, int position = 0) {
-    emit qobject_cast<platform::ScrollBarControl*>(panel_->control(id))->scrolled(code, position);
+  std::string grid() const {
+    std::vector<std::vector<int>> rows;
+    for (const auto& row : ids::kGridBoxes) rows.emplace_back(std::begin(row), std::end(row));
+    return checkMarks(rows);
   }
-  Calls calls() { return camera.calls(); }
-  QString text(int id) { return panel_->controlText(id); }
-  bool checked(int id) { return panel_->checkState(id) != 0; }
-  bool enabled(int id) { return panel_->isControlEnabled(id); }
-  std::string grid() {
-    std::string cells;
-    for (const auto& row : ids::kGridBoxes) {
-      for (int box : row) cells += checked(box) ? '#' : '.';
-      cells += '/';
-    }
-    return cells;
+  void clickAnswering(int button, std::optional<QString> path) {
+    prompts.fileAnswers.push_back(path);
+    click(button);
   }
 
-  RecordingDouble camera{OCEL400_DOUBLE_PATH};
-  std::unique_ptr<platform::LoadedLibrary> library_;
-  panel_support::WaitWindow waitWindow_;
-  std::unique_ptr<CameraPanel_1> panel_;
+  panel_support::WaitWindow waitWindow;
+  testing::ScriptedPrompts prompts;
+  testing::TempFolder folder;
 };
 
-constexpr const char* kCross = "...../..#../.###./..#../...../";
-
-// ---- Start-up -------------------------------------------------------------
+template <class Case>
+class ClassicCases : public ClassicPanel, public ::testing::WithParamInterface<Case> {};
 
 TEST_F(ClassicPanel, StartupReadsEverySettingInOrderAndHidesTheWaitWindow) {
-  waitWindow_.showCentred();
-  open(true);
+  waitWindow.showCentred();
+  open({}, true);
   EXPECT_EQ(calls(), kStartupReads);
-  EXPECT_FALSE(waitWindow_.isVisible());
+  EXPECT_FALSE(waitWindow.isVisible());
 }
 
 TEST_F(ClassicPanel, StartupInSelectModeReadsTheFiveRowsIntoTheGrid) {
-  camera.setValue("AEMode", 3);
-  camera.setArea(1, 31);
   camera.setArea(3, 0x24);  // bits 5 and 2: above the grid, and the centre
-  open(true);
-  Calls expected = kStartupReads;
-  for (int row = 1; row <= 5; ++row) expected.push_back("ReadArea(" + std::to_string(row) + ")");
-  EXPECT_EQ(calls(), expected);
-  EXPECT_EQ(grid(), "#####/...../..#../...../...../");
-  EXPECT_EQ(panel().rowMask3, 0x24);
-  EXPECT_EQ(panel().areaSelectMode, 1);
+  open({{"AEMode", 3}}, true);
+  EXPECT_EQ(calls(), testing::joined(kStartupReads, testing::callsIn(
+                                                        "ReadArea(1) ReadArea(2) ReadArea(3) "
+                                                        "ReadArea(4) ReadArea(5)")));
+  EXPECT_EQ(grid(), "#####/#...#/..#../...../...../");
+  EXPECT_EQ(panel->rowMask3, 0x24);
+  EXPECT_EQ(panel->areaSelectMode, 1);
 }
 
-TEST_F(ClassicPanel, CameraModeWithAutomaticModesAndVariable) {
-  open();
-  for (int id : {ids::kCameraMode, ids::kGainAuto, ids::kShutterAuto, ids::kWbAuto, ids::kVariable,
-                 ids::kPositive})
-    EXPECT_TRUE(checked(id)) << id;
-  for (int id : {ids::kShutterSlider, ids::kGainSlider, ids::kRedSlider, ids::kBlueSlider})
-    EXPECT_FALSE(enabled(id)) << id;
-  EXPECT_TRUE(enabled(ids::kAeAreaSlider));
-  EXPECT_EQ(grid(), kCross);
-  EXPECT_EQ(panel().remoteMode, 0);
-}
+struct StartCase {
+  const char* name;
+  Values camera;
+  Shown shown;
+  std::vector<std::pair<int, int>> positions = {};
+  std::vector<std::pair<int, const char*>> labels = {};
+  const char* grid = nullptr;
+};
 
-TEST_F(ClassicPanel, ManualWhiteBalanceUnlocksRedAndBlueOnlyInRemote) {
-  camera.setValue("ModeWB", 4);
-  for (int mode : {1, 0}) {
-    camera.setValue("Mode", mode);
-    open();
-    EXPECT_TRUE(checked(ids::kWbManual));
-    EXPECT_EQ(enabled(ids::kRedSlider), mode == 1) << mode;
-    EXPECT_EQ(enabled(ids::kBlueSlider), mode == 1) << mode;
+using ClassicPanelStart = ClassicCases<StartCase>;
+
+TEST_P(ClassicPanelStart, ShowsTheCamerasValues) {
+  const StartCase& c = GetParam();
+  open(c.camera);
+  testing::expectShown(*panel, c.shown);
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
+  for (const auto& [label, shown] : c.labels) EXPECT_EQ(text(label), shown) << label;
+  if (c.grid) {
+    EXPECT_EQ(grid(), c.grid);
   }
 }
 
-TEST_F(ClassicPanel, RememberedModesStartAutomaticWhateverTheCameraSays) {
-  for (const char* mode : {"ModeGC", "ModeES", "ModeWB"}) camera.setValue(mode, 4);
-  camera.setValue("Mode", 1);
-  open();
-  click(ids::kRemoteMode);
-  EXPECT_EQ(calls(), (Calls{"SetMode(1)", "SetModeES(2)", "SetModeGC(2)", "SetModeWB(2)"}));
-}
-
-struct ShownValue {
-  const char* stem;
-  double value;
-  int slider;
-  int position;
-  std::vector<std::pair<int, const char*>> labels;
-};
-
-class ClassicPanelShows : public ClassicPanel, public ::testing::WithParamInterface<ShownValue> {};
-
-// "MGC_6_4" for a gain of 6.4 dB.
-std::string shownValueName(const ::testing::TestParamInfo<ShownValue>& info) {
-  std::string name =
-      (QString(info.param.stem) + '_' + QString::number(info.param.value)).toStdString();
-  std::replace(name.begin(), name.end(), '.', '_');
-  return name;
-}
-
-TEST_P(ClassicPanelShows, TheCamerasValue) {
-  const ShownValue& c = GetParam();
-  camera.setValue(c.stem, c.value);
-  open();
-  EXPECT_EQ(panel().scrollPos(c.slider), c.position);
-  for (const auto& [label, shown] : c.labels) EXPECT_EQ(text(label), shown) << label;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Values, ClassicPanelShows,
+    Reads, ClassicPanelStart,
     ::testing::Values(
-        ShownValue{"MES", 989, ids::kShutterSlider, 980,
-                   {{ids::kShutterPrefix, ""}, {ids::kShutterLabel, "980"}}},
-        ShownValue{"MES", 9, ids::kShutterSlider, 0,
-                   {{ids::kShutterPrefix, "FL"}, {ids::kShutterLabel, ""}}},
-        ShownValue{"MES", 31234, ids::kShutterSlider, 30000, {{ids::kShutterLabel, "31230"}}},
-        ShownValue{"MGC", 6.4, ids::kGainSlider, 13, {{ids::kGainLabel, "6.5"}}},
-        ShownValue{"MGC", 6.2, ids::kGainSlider, 12, {{ids::kGainLabel, "6.0"}}},
-        ShownValue{"MGC", 6.9, ids::kGainSlider, 14, {{ids::kGainLabel, "7.0"}}},
-        ShownValue{"AEArea", 64, ids::kAeAreaSlider, 25,
-                   {{ids::kInsideLabel, "75"}, {ids::kOutsideLabel, "25"}}},
-        ShownValue{"YGamma", 200, ids::kYGammaSlider, 200, {{ids::kYGammaLabel, "200"}}}),
-    shownValueName);
-
-// ---- Sliders ----------------------------------------------------------------
+        StartCase{"CameraModeAutomaticAndVariable", {},
+                  {{ids::kCameraMode, ids::kGainAuto, ids::kShutterAuto, ids::kWbAuto,
+                    ids::kVariable, ids::kPositive},
+                   {},
+                   {ids::kAeAreaSlider},
+                   kManualSliders},
+                  {}, {}, kCross},
+        StartCase{"ManualWhiteBalanceUnlockedInRemote", {{"ModeWB", 4}, {"Mode", 1}},
+                  {{ids::kWbManual}, {}, {ids::kRedSlider, ids::kBlueSlider}}},
+        StartCase{"ManualWhiteBalanceLockedInCamera", {{"ModeWB", 4}},
+                  {{ids::kWbManual}, {}, {}, {ids::kRedSlider, ids::kBlueSlider}}},
+        StartCase{"ShutterInTens", {{"MES", 989}}, {}, {{ids::kShutterSlider, 980}},
+                  {{ids::kShutterPrefix, ""}, {ids::kShutterLabel, "980"}}},
+        StartCase{"ShutterFL", {{"MES", 9}}, {}, {{ids::kShutterSlider, 0}},
+                  {{ids::kShutterPrefix, "FL"}, {ids::kShutterLabel, ""}}},
+        StartCase{"ShutterAboveTheRange", {{"MES", 31234}}, {}, {{ids::kShutterSlider, 30000}},
+                  {{ids::kShutterLabel, "31230"}}},
+        StartCase{"GainInHalfDecibels", {{"MGC", 6.4}}, {}, {{ids::kGainSlider, 13}},
+                  {{ids::kGainLabel, "6.5"}}},
+        StartCase{"AeAreaInPercent", {{"AEArea", 64}}, {}, {{ids::kAeAreaSlider, 25}},
+                  {{ids::kInsideLabel, "75"}, {ids::kOutsideLabel, "25"}}},
+        StartCase{"PlainSlider", {{"YGamma", 200}}, {}, {{ids::kYGammaSlider, 200}},
+                  {{ids::kYGammaLabel, "200"}}}),
+    testing::caseName);
 
 struct SliderCase {
   const char* name;
   const char* stem;  // camera value the slider starts from
   double start;
-  int slider;
-  int code;
-  int dragged;
-  int position;
+  int slider, code, dragged, position;
   std::vector<std::pair<int, const char*>> labels;
   const char* call;
 };
 
-class ClassicSlider : public ClassicPanel, public ::testing::WithParamInterface<SliderCase> {};
+using ClassicSlider = ClassicCases<SliderCase>;
 
 TEST_P(ClassicSlider, MovesLabelsAndSendsOnce) {
   const SliderCase& c = GetParam();
-  camera.setValue(c.stem, c.start);
-  open();
+  open({{c.stem, c.start}});
   scroll(c.slider, c.code, c.dragged);
-  EXPECT_EQ(panel().scrollPos(c.slider), c.position);
+  EXPECT_EQ(panel->scrollPos(c.slider), c.position);
   for (const auto& [label, shown] : c.labels) EXPECT_EQ(text(label), shown) << label;
   EXPECT_EQ(calls(), Calls{c.call});
 }
@@ -213,196 +178,129 @@ TEST_P(ClassicSlider, MovesLabelsAndSendsOnce) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, ClassicSlider,
     ::testing::Values(
-        SliderCase{"SharpnessRight", "Shape", 235, ids::kSharpnessSlider, 1, 0, 236,
+        SliderCase{"SharpnessRight", "Shape", 235, ids::kSharpnessSlider, kLineRight, 0, 236,
                    {{ids::kSharpnessLabel, "236"}}, "SetShape(236)"},
-        SliderCase{"PhaseStopsAtTop", "Phase", 255, ids::kPhaseSlider, 1, 0, 255,
+        SliderCase{"PhaseStopsAtTop", "Phase", 255, ids::kPhaseSlider, kLineRight, 0, 255,
                    {{ids::kPhaseLabel, "255"}}, "SetPhase(255)"},
-        SliderCase{"RedStopsAtZero", "MWBR", 0, ids::kRedSlider, 0, 0, 0,
+        SliderCase{"RedStopsAtZero", "MWBR", 0, ids::kRedSlider, kLineLeft, 0, 0,
                    {{ids::kRedLabel, "0"}}, "SetMWBR(0)"},
-        SliderCase{"TroughDoesNotMove", "AEOff", 118, ids::kAeReferenceSlider, 3, 0, 118,
+        SliderCase{"TroughDoesNotMove", "AEOff", 118, ids::kAeReferenceSlider, kPageRight, 0, 118,
                    {{ids::kAeReferenceLabel, "118"}}, "SetAEOff(118)"},
-        SliderCase{"EndOfScrollSendsAgain", "ATWRes", 40, ids::kAtwSpeedSlider, 8, 0, 40,
+        SliderCase{"EndOfScrollSendsAgain", "ATWRes", 40, ids::kAtwSpeedSlider, kEndScroll, 0, 40,
                    {{ids::kAtwSpeedLabel, "40"}}, "SetATWRes(40)"},
-        SliderCase{"DragTakesPosition", "CGamma", 0, ids::kCGammaSlider, 5, 77, 77,
+        SliderCase{"DragTakesPosition", "CGamma", 0, ids::kCGammaSlider, kThumbTrack, 77, 77,
                    {{ids::kCGammaLabel, "77"}}, "SetCGamma(77)"},
-        SliderCase{"ShutterUpTheLadder", "MES", 4000, ids::kShutterSlider, 1, 0, 5600,
+        SliderCase{"ShutterUpTheLadder", "MES", 4000, ids::kShutterSlider, kLineRight, 0, 5600,
                    {{ids::kShutterPrefix, "1/"}, {ids::kShutterLabel, "5600"}}, "SetMES(5600)"},
-        SliderCase{"ShutterDownTheLadder", "MES", 60, ids::kShutterSlider, 0, 0, 50,
-                   {{ids::kShutterLabel, "50"}}, "SetMES(50)"},
-        SliderCase{"ShutterBottomStays", "MES", 50, ids::kShutterSlider, 0, 0, 50, {},
-                   "SetMES(50)"},
-        SliderCase{"ShutterTopStays", "MES", 30000, ids::kShutterSlider, 1, 0, 30000, {},
-                   "SetMES(30000)"},
-        SliderCase{"ShutterOffLadderStays", "MES", 1234, ids::kShutterSlider, 1, 0, 1230,
-                   {{ids::kShutterPrefix, "1/"}, {ids::kShutterLabel, "1230"}}, "SetMES(1230)"},
-        SliderCase{"ShutterSnaps3399", "MES", 50, ids::kShutterSlider, 5, 3399, 2800, {},
-                   "SetMES(2800)"},
-        SliderCase{"ShutterSnaps3400", "MES", 50, ids::kShutterSlider, 5, 3400, 4000, {},
-                   "SetMES(4000)"},
-        SliderCase{"ShutterSnapsZero", "MES", 1000, ids::kShutterSlider, 5, 0, 50, {},
-                   "SetMES(50)"},
-        SliderCase{"ShutterSnaps54", "MES", 1000, ids::kShutterSlider, 5, 54, 50, {},
-                   "SetMES(50)"},
-        SliderCase{"GainHalfDecibel", "MGC", 3.0, ids::kGainSlider, 1, 0, 7,
+        SliderCase{"ShutterDragSnaps", "MES", 50, ids::kShutterSlider, kThumbTrack, 3400, 4000,
+                   {{ids::kShutterLabel, "4000"}}, "SetMES(4000)"},
+        SliderCase{"GainHalfDecibel", "MGC", 3.0, ids::kGainSlider, kLineRight, 0, 7,
                    {{ids::kGainLabel, "3.5"}}, "SetMGC(3.5)"},
-        SliderCase{"GainTop", "MGC", 18.0, ids::kGainSlider, 1, 0, 36,
+        SliderCase{"GainTop", "MGC", 18.0, ids::kGainSlider, kLineRight, 0, 36,
                    {{ids::kGainLabel, "18.0"}}, "SetMGC(18)"},
-        SliderCase{"GainZero", "MGC", 0.5, ids::kGainSlider, 0, 0, 0,
-                   {{ids::kGainLabel, "0.0"}}, "SetMGC(0)"},
-        SliderCase{"AeAreaOnePercent", "AEArea", 0, ids::kAeAreaSlider, 5, 1, 1,
-                   {{ids::kInsideLabel, "99"}, {ids::kOutsideLabel, "1"}}, "SetAEArea(3)"},
-        SliderCase{"AeAreaHalf", "AEArea", 0, ids::kAeAreaSlider, 5, 50, 50, {},
-                   "SetAEArea(127)"},
-        SliderCase{"AeAreaAll", "AEArea", 0, ids::kAeAreaSlider, 5, 100, 100, {},
-                   "SetAEArea(255)"},
-        SliderCase{"AeAreaThirty", "AEArea", 0, ids::kAeAreaSlider, 5, 30, 30,
-                   {{ids::kInsideLabel, "70"}, {ids::kOutsideLabel, "30"}}, "SetAEArea(77)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        SliderCase{"AeAreaOnePercent", "AEArea", 0, ids::kAeAreaSlider, kThumbTrack, 1, 1,
+                   {{ids::kInsideLabel, "99"}, {ids::kOutsideLabel, "1"}}, "SetAEArea(3)"}),
+    testing::caseName);
 
-TEST_F(ClassicPanel, ArrowClickSendsTheNewValueAndAgainAtTheEndOfScroll) {
-  camera.setValue("Shape", 235);
-  open();
-  auto* bar = qobject_cast<platform::ScrollBarControl*>(panel().control(ids::kSharpnessSlider));
-  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
-  EXPECT_EQ(calls(), (Calls{"SetShape(236)", "SetShape(236)"}));
+struct ClickCase {
+  const char* name;
+  Values camera;
+  std::vector<int> clicks;
+  Calls calls;  // and, when readsBack, the start-up's reads after them
+  Shown shown = {};
+  const char* grid = nullptr;
+  bool readsBack = false;
+};
+
+using ClassicClick = ClassicCases<ClickCase>;
+
+TEST_P(ClassicClick, SendsGatesAndShows) {
+  const ClickCase& c = GetParam();
+  open(c.camera);
+  for (int id : c.clicks) click(id);
+  EXPECT_EQ(calls(), c.readsBack ? testing::joined(c.calls, kStartupReads) : c.calls);
+  testing::expectShown(*panel, c.shown);
+  if (c.grid) {
+    EXPECT_EQ(grid(), c.grid);
+  }
 }
 
-// ---- Buttons ------------------------------------------------------------------
+const Values kRemoteManual{{"Mode", 1}, {"ModeGC", 4}, {"ModeES", 4}, {"ModeWB", 4}};
 
-TEST_F(ClassicPanel, CameraModeKeepsAutomaticButRemembersTheChoiceForRemote) {
-  open();
-  click(ids::kWbManual);
-  EXPECT_TRUE(checked(ids::kWbAuto));
-  EXPECT_FALSE(checked(ids::kWbManual));
-  EXPECT_EQ(panel().rememberedWhiteBalanceMode, 4);
-  click(ids::kGainAuto);
-  click(ids::kRemoteMode);
-  EXPECT_EQ(calls(), (Calls{"SetModeGC(2)", "SetMode(1)", "SetModeES(2)", "SetModeGC(2)",
-                            "SetModeWB(4)"}));
-  EXPECT_TRUE(checked(ids::kWbAuto));
-  EXPECT_FALSE(enabled(ids::kRedSlider));
-  click(ids::kRemoteMode);  // again: the four calls again
-  EXPECT_EQ(calls().size(), 9u);
-}
-
-TEST_F(ClassicPanel, RemoteModeSendsManualAndUnlocksItsSlider) {
-  camera.setValue("Mode", 1);
-  open();
-  click(ids::kGainManual);
-  EXPECT_TRUE(enabled(ids::kGainSlider));
-  EXPECT_FALSE(checked(ids::kGainAuto));
-  click(ids::kGain0dB);
-  EXPECT_FALSE(enabled(ids::kGainSlider));
-  EXPECT_FALSE(checked(ids::kGainManual));
-  EXPECT_EQ(calls(), (Calls{"SetModeGC(4)", "SetModeGC(0)"}));
-  EXPECT_EQ(panel().rememberedGainMode, 0);
-}
-
-TEST_F(ClassicPanel, CameraButtonFallsBackToAutomaticAndVariable) {
-  for (const char* mode : {"ModeGC", "ModeES", "ModeWB"}) camera.setValue(mode, 4);
-  camera.setValue("Mode", 1);
-  camera.setValue("AEMode", 0);
-  open();
-  click(ids::kCameraMode);
-  EXPECT_EQ(calls(), Calls{"SetMode(0)"});
-  for (int id : {ids::kGainAuto, ids::kShutterAuto, ids::kWbAuto, ids::kVariable})
-    EXPECT_TRUE(checked(id)) << id;
-  for (int id : {ids::kGainManual, ids::kShutterManual, ids::kWbManual, ids::kAllArea,
-                 ids::kRemoteMode})
-    EXPECT_FALSE(checked(id)) << id;
-  for (int id : {ids::kShutterSlider, ids::kGainSlider, ids::kRedSlider, ids::kBlueSlider})
-    EXPECT_FALSE(enabled(id)) << id;
-  EXPECT_TRUE(enabled(ids::kAeAreaSlider));
-  EXPECT_EQ(grid(), kCross);
-  EXPECT_EQ(panel().remoteMode, 0);
-}
-
-TEST_F(ClassicPanel, AeModesInCameraModeFallBackToVariable) {
-  open();
-  click(ids::kSelect);
-  click(ids::kSpot);
-  EXPECT_TRUE(checked(ids::kVariable));
-  EXPECT_FALSE(checked(ids::kSelect));
-  EXPECT_FALSE(checked(ids::kSpot));
-  click(ids::kVariable);
-  EXPECT_EQ(calls(), Calls{"SetAEMode(2)"});
-}
-
-TEST_F(ClassicPanel, AeModesInRemoteModeSendAndShowTheirPattern) {
-  camera.setValue("Mode", 1);
-  camera.setArea(2, 0b10001);
-  open();
-  click(ids::kAllArea);
-  EXPECT_EQ(grid(), "#####/#####/#####/#####/#####/");
-  EXPECT_FALSE(enabled(ids::kAeAreaSlider));
-  click(ids::kSpot);
-  EXPECT_EQ(grid(), "...../...../..#../...../...../");
-  click(ids::kSelect);
-  EXPECT_EQ(grid(), "...../#...#/...../...../...../");
-  EXPECT_EQ(panel().areaSelectMode, 1);
-  EXPECT_EQ(calls(), (Calls{"SetAEMode(0)", "SetAEMode(1)", "SetAEMode(3)", "ReadArea(1)",
-                            "ReadArea(2)", "ReadArea(3)", "ReadArea(4)", "ReadArea(5)"}));
-}
-
-TEST_F(ClassicPanel, GridEditsRowMasksOnlyInSelectMode) {
-  camera.setValue("Mode", 1);
-  camera.setArea(1, 31);
-  open();
-  click(ids::kGridBoxes[4][0]);  // outside Select: turns back, sends the row as it is
-  EXPECT_FALSE(checked(ids::kGridBoxes[4][0]));
-  EXPECT_EQ(calls(), Calls{"SelectArea(0,5)"});
-  click(ids::kSelect);
-  camera.clearCalls();
-  click(ids::kGridBoxes[0][0]);
-  click(ids::kGridBoxes[0][0]);
-  EXPECT_EQ(calls(), (Calls{"SelectArea(15,1)", "SelectArea(31,1)"}));
-  // Camera shows the cross but leaves Select's editing on.
-  click(ids::kCameraMode);
-  EXPECT_EQ(grid(), kCross);
-  camera.clearCalls();
-  click(ids::kGridBoxes[0][4]);
-  EXPECT_EQ(calls(), Calls{"SelectArea(30,1)"});
-}
-
-TEST_F(ClassicPanel, GridClickBeforeAnyAreaReadSendsAZeroRow) {
-  open();
-  click(ids::kGridBoxes[2][2]);
-  EXPECT_TRUE(checked(ids::kGridBoxes[2][2]));  // the cross's centre stays
-  EXPECT_EQ(calls(), Calls{"SelectArea(0,3)"});
-}
-
-TEST_F(ClassicPanel, ImageModeSaveAndReset) {
-  open();
-  click(ids::kNegative);
-  EXPECT_FALSE(checked(ids::kPositive));
-  click(ids::kSave);
-  camera.setValue("Shape", 17);
-  click(ids::kReset);
-  Calls expected{"SetNegPos(1)", "SetUsflg(1)", "SetUsflg(0)", "SetUsflg(255)"};
-  expected.insert(expected.end(), kStartupReads.begin(), kStartupReads.end());
-  EXPECT_EQ(calls(), expected);
-  EXPECT_EQ(text(ids::kSharpnessLabel), "17");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, ClassicClick,
+    ::testing::Values(
+        ClickCase{"RemoteSendsRememberedModesThatStartAutomatic", kRemoteManual,
+                  {ids::kRemoteMode},
+                  testing::callsIn("SetMode(1) SetModeES(2) SetModeGC(2) SetModeWB(2)")},
+        // Camera mode keeps Automatic on screen but remembers the choice for Remote.
+        ClickCase{"CameraModeRemembersTheChoiceForRemote", {},
+                  {ids::kWbManual, ids::kGainAuto, ids::kRemoteMode, ids::kRemoteMode},
+                  testing::callsIn("SetModeGC(2) SetMode(1) SetModeES(2) SetModeGC(2) "
+                                   "SetModeWB(4) SetMode(1) SetModeES(2) SetModeGC(2) "
+                                   "SetModeWB(4)"),
+                  {{ids::kWbAuto}, {ids::kWbManual}, {}, {ids::kRedSlider}}},
+        ClickCase{"RemoteManualUnlocksItsSlider", {{"Mode", 1}}, {ids::kGainManual},
+                  {"SetModeGC(4)"}, {{ids::kGainManual}, {ids::kGainAuto}, {ids::kGainSlider}}},
+        ClickCase{"RemoteOtherModeLocksItAgain", {{"Mode", 1}},
+                  {ids::kGainManual, ids::kGain0dB}, {"SetModeGC(4)", "SetModeGC(0)"},
+                  {{ids::kGain0dB}, {ids::kGainManual}, {}, {ids::kGainSlider}}},
+        // Then a manual choice is no longer sent.
+        ClickCase{"CameraFallsBackToAutomaticAndVariable",
+                  testing::joined(kRemoteManual, {{"AEMode", 0}}),
+                  {ids::kCameraMode, ids::kGainManual}, {"SetMode(0)"},
+                  {{ids::kGainAuto, ids::kShutterAuto, ids::kWbAuto, ids::kVariable},
+                   {ids::kGainManual, ids::kShutterManual, ids::kWbManual, ids::kAllArea,
+                    ids::kRemoteMode},
+                   {ids::kAeAreaSlider},
+                   kManualSliders},
+                  kCross},
+        ClickCase{"AeModesInCameraModeFallBackToVariable", {},
+                  {ids::kSelect, ids::kSpot, ids::kVariable}, {"SetAEMode(2)"},
+                  {{ids::kVariable}, {ids::kSelect, ids::kSpot}}},
+        ClickCase{"AllAreaInRemote", {{"Mode", 1}}, {ids::kAllArea}, {"SetAEMode(0)"},
+                  {{}, {}, {}, {ids::kAeAreaSlider}}, "#####/#####/#####/#####/#####/"},
+        ClickCase{"SpotInRemote", {{"Mode", 1}}, {ids::kSpot}, {"SetAEMode(1)"}, {},
+                  "...../...../..#../...../...../"},
+        ClickCase{"SelectInRemoteReadsTheRows", {{"Mode", 1}}, {ids::kSelect},
+                  testing::callsIn("SetAEMode(3) ReadArea(1) ReadArea(2) ReadArea(3) "
+                                   "ReadArea(4) ReadArea(5)"),
+                  {{}, {}, {}, {ids::kAeAreaSlider}}, "#####/#...#/...../...../...../"},
+        // Outside Select a box turns back; the row goes out as it is, zero
+        // before any area read.
+        ClickCase{"GridBoxOutsideSelectTurnsBack", {}, {ids::kGridBoxes[2][2]},
+                  {"SelectArea(0,3)"}, {}, kCross},
+        // Camera shows the cross but leaves Select's editing on.
+        ClickCase{"GridEditsRowMasksInSelect", {{"Mode", 1}},
+                  {ids::kSelect, ids::kGridBoxes[0][0], ids::kGridBoxes[0][0], ids::kCameraMode,
+                   ids::kGridBoxes[0][4]},
+                  testing::callsIn("SetAEMode(3) ReadArea(1) ReadArea(2) ReadArea(3) ReadArea(4) "
+                                   "ReadArea(5) SelectArea(15,1) SelectArea(31,1) SetMode(0) "
+                                   "SelectArea(30,1)"),
+                  {}, "....#/..#../.###./..#../...../"},
+        ClickCase{"ImageModeSaveAndReset", {}, {ids::kNegative, ids::kSave, ids::kReset},
+                  testing::callsIn("SetNegPos(1) SetUsflg(1) SetUsflg(0) SetUsflg(255)"),
+                  {{ids::kNegative}, {ids::kPositive}}, nullptr, true}),
+    testing::caseName);
 
 // A camera that stops answering is told once per run of failed actions;
 // the watch adds no camera call.
 TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   open();
-  testing::ScriptedPrompts prompts;
-  panel_support::CameraLinkWatch watch(*library_, QStringLiteral("COM2"));
+  panel_support::CameraLinkWatch watch(*library, QStringLiteral("COM2"));
   const panel_support::WatchedUserActions watched(watch);
   const struct {
     int lastResult;
     bool told;
   } actions[] = {{0, false}, {1, true}, {1, false}, {2, false}, {0, false}, {2, true}};
+  Calls saves;
   for (const auto& action : actions) {
     camera.setValue("LastResult", action.lastResult);
     const std::size_t before = prompts.messages.size();
     click(ids::kSave);
+    saves.insert(saves.end(), {"SetUsflg(1)", "SetUsflg(0)"});
     EXPECT_EQ(prompts.messages.size() - before, action.told ? 1u : 0u) << action.lastResult;
   }
-  Calls saves;
-  for (std::size_t i = 0; i < std::size(actions); ++i) saves.insert(saves.end(), {"SetUsflg(1)", "SetUsflg(0)"});
   EXPECT_EQ(calls(), saves);
   ASSERT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(prompts.messages[0].text,
@@ -410,28 +308,24 @@ TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
 }
 
-// ---- Keyboard -----------------------------------------------------------------
-
 // Enter presses the small Savemenu button that has the focus, as a click
 // would; the panel stays open.
 TEST_F(ClassicPanel, EnterPressesTheFocusedSavemenuButton) {
-  Calls reset{"SetUsflg(255)"};
-  reset.insert(reset.end(), kStartupReads.begin(), kStartupReads.end());
   const struct {
     int button;
     Calls sent;
-    std::size_t fileDialogs;
+    std::size_t fileDialogs;  // each answered "cancelled"
   } cases[] = {{ids::kSave, {"SetUsflg(1)", "SetUsflg(0)"}, 0},
-               {ids::kReset, reset, 0},
+               {ids::kReset, testing::joined({"SetUsflg(255)"}, kStartupReads), 0},
                {ids::kConfigSave, {}, 1},
                {ids::kConfigLoad, {}, 1}};
   for (const auto& c : cases) {
-    testing::ScriptedPrompts prompts;  // the file dialogs answer "cancelled"
+    const std::size_t before = prompts.fileRequests.size();
     tabTo(c.button);
-    key(Qt::Key_Return);
+    testing::key(Qt::Key_Return);
     EXPECT_EQ(calls(), c.sent) << c.button;
-    EXPECT_EQ(prompts.fileRequests.size(), c.fileDialogs) << c.button;
-    EXPECT_TRUE(panel().isVisible()) << c.button;
+    EXPECT_EQ(prompts.fileRequests.size() - before, c.fileDialogs) << c.button;
+    EXPECT_TRUE(panel->isVisible()) << c.button;
   }
 }
 
@@ -441,17 +335,119 @@ TEST_F(ClassicPanel, TabReachesTheEnabledSlidersAndArrowsMoveThem) {
   camera.setValue("Shape", 235);
   std::vector<int> sliders;
   for (int id : tabTo(ids::kGridBoxes[4][4]))  // the last control
-    if (panel().hasControl(id) && qobject_cast<platform::ScrollBarControl*>(panel().control(id)))
+    if (panel->hasControl(id) && qobject_cast<ScrollBarControl*>(panel->control(id)))
       sliders.push_back(id);
   EXPECT_EQ(sliders, (std::vector<int>{ids::kSharpnessSlider, ids::kAtwSpeedSlider,
                                        ids::kAeSpeedSlider, ids::kYGammaSlider,
                                        ids::kCGammaSlider, ids::kPhaseSlider,
                                        ids::kAeAreaSlider, ids::kAeReferenceSlider}));
   tabTo(ids::kSharpnessSlider);
-  key(Qt::Key_Right);
-  key(Qt::Key_Return);  // not a push button: OK closes the panel
+  testing::key(Qt::Key_Right);
+  testing::key(Qt::Key_Return);  // not a push button: OK closes the panel
   EXPECT_EQ(calls(), (Calls{"SetShape(236)", "SetShape(236)"}));
-  EXPECT_FALSE(panel().isVisible());
+  EXPECT_FALSE(panel->isVisible());
+}
+
+// Saved twice, the file keeps one line per key with the camera's last value.
+TEST_F(ClassicPanel, SaveWritesTheKeysInOrderFromReadBacks) {
+  open({{"MGC", 6.5}, {"MES", 29986}, {"NegPos", 1}});
+  camera.setArea(3, 4);
+  camera.setArea(5, -1);
+  clickAnswering(ids::kConfigSave, folder.file("a.cfg"));
+  camera.setValue("Shape", 99);
+  clickAnswering(ids::kConfigSave, folder.file("a.cfg"));
+  EXPECT_EQ(folder.read("a.cfg"),
+            "[Ocel400 Configuration]\r\nNegPosMode=1\r\nMode=0\r\nModeGC=2\r\nMGC*2=13\r\n"
+            "ModeES=2\r\nMES=29986\r\nModeWB=2\r\nMWBR=0\r\nMWBB=0\r\nShape=99\r\nAgesRes=0\r\n"
+            "CGamma=0\r\nAEArea=0\r\nATWRes=0\r\nYGamma=0\r\nPhase=0\r\nAEOff=0\r\nAEMode=2\r\n"
+            "Zeile1=31\r\nZeile2=17\r\nZeile3=4\r\nZeile4=0\r\nZeile5=-1\r\n");
+  EXPECT_EQ(calls().size(), 2 * 23u) << "one read per key, nothing written";
+  EXPECT_TRUE(prompts.fileRequests.at(0).mode == FileDialogRequest::Mode::Save);
+  EXPECT_FALSE(prompts.fileRequests.at(0).askBeforeReplacing);
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ClassicPanel, CancelledFileDialogsChangeNothing) {
+  open();
+  clickAnswering(ids::kConfigSave, std::nullopt);
+  clickAnswering(ids::kConfigLoad, std::nullopt);
+  EXPECT_EQ(calls(), Calls{});
+  EXPECT_TRUE(folder.empty());
+  EXPECT_TRUE(prompts.fileRequests.at(1).mode == FileDialogRequest::Mode::Open);
+}
+
+// A file that cannot be written, or exists but cannot be read (here a
+// folder), is reported by name; a refused load must not reset the camera.
+TEST_F(ClassicPanel, FilesThatCannotBeWrittenOrReadAreReportedByName) {
+  open();
+  const std::pair<int, QString> cases[] = {{ids::kConfigSave, folder.file("missing/a.cfg")},
+                                           {ids::kConfigLoad, folder.path()}};
+  for (const auto& [button, path] : cases) {
+    camera.clearCalls();
+    prompts.messages.clear();
+    clickAnswering(button, path);
+    ASSERT_EQ(prompts.messages.size(), 1u) << path.toStdString();
+    EXPECT_TRUE(prompts.messages[0].text.contains(path));
+    EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
+  }
+  EXPECT_EQ(calls(), Calls{}) << "the refused load sends nothing";
+}
+
+// The values sent before the start-up routine reads the camera back.
+const Calls kDefaultsInSendOrder = testing::callsIn(
+    "SetNegPos(0) SetMode(0) SetModeGC(2) SetModeES(2) SetModeWB(2) SetMGC(0) SetMES(0) "
+    "SetMWBR(128) SetMWBB(128) SetShape(235) SetAgesRes(32) SetCGamma(0) SetAEArea(64) "
+    "SetATWRes(32) SetYGamma(128) SetPhase(128) SetAEOff(118) SetAEMode(2) SelectArea(0,1) "
+    "SelectArea(0,2) SelectArea(4,3) SelectArea(0,4) SelectArea(0,5)");
+
+TEST_F(ClassicPanel, LoadSendsTheFilesValuesOrTheDefaultsThenReadsBack) {
+  open();
+  Calls converted = kDefaultsInSendOrder;
+  converted[5] = "SetMGC(6.5)";
+  converted[6] = "SetMES(4464)";  // the low 16 bits of 70000
+  converted[20] = "SelectArea(31,3)";
+  folder.write("empty.cfg", "");
+  // Keys match in any case; a value that is not a plain number gives the default.
+  folder.write("odd.cfg", "[ocel400 configuration]\nmgc*2=13\nMES=70000\nSHAPE=12x\nzeile3=31\n");
+  const std::pair<const char*, Calls> cases[] = {{"empty.cfg", kDefaultsInSendOrder},
+                                                 {"missing.cfg", kDefaultsInSendOrder},
+                                                 {"odd.cfg", converted}};
+  for (const auto& [name, sent] : cases) {
+    camera.clearCalls();
+    clickAnswering(ids::kConfigLoad, folder.file(name));
+    EXPECT_EQ(calls(), testing::joined(sent, kStartupReads)) << name;
+  }
+}
+
+// Reset and Configload hold the panel for seconds: every camera call they
+// make runs under the wait cursor, on a panel painted under it first.
+TEST_F(ClassicPanel, ResetAndConfigloadCallUnderTheWaitCursorOnARepaintedPanel) {
+  static int paints;  // of the panel, under the wait cursor
+  static std::vector<std::pair<bool, int>> atCalls;  // wait cursor shown, paints so far
+  static const auto waitCursor = [] {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+  };
+  struct PaintCounter : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+      paints += event->type() == QEvent::Paint && waitCursor();
+      return false;
+    }
+  } counter;
+  open();
+  panel->installEventFilter(&counter);
+  panel_support::setLibraryCallHook([] { atCalls.emplace_back(waitCursor(), paints); });
+  for (int button : {ids::kReset, ids::kConfigLoad}) {
+    paints = 0;
+    atCalls.clear();
+    clickAnswering(button, folder.file("missing.cfg"));
+    ASSERT_FALSE(atCalls.empty());
+    EXPECT_TRUE(std::all_of(atCalls.begin(), atCalls.end(),
+                            [](auto call) { return call.first && call.second > 0; }))
+        << button;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << button;
+  }
+  panel_support::setLibraryCallHook(nullptr);
 }
 
 }  // namespace

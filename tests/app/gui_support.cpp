@@ -1,19 +1,40 @@
 #include "gui_support.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <QDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "platform/controls.h"
 
 namespace ocel::testing {
+
+Calls callsIn(const std::string& spaced) {
+  std::istringstream words(spaced);
+  return Calls(std::istream_iterator<std::string>(words), {});
+}
 
 void ScriptedPrompts::showMessage(QWidget* owner, const QString& text, const QString& caption) {
   messages.push_back({text, caption, owner != nullptr && owner->isVisible()});
 }
 
-void whenModalShows(std::function<void(QWidget*)> action) {
-  whenModalShows(std::move(action), [](QWidget*) { return true; });
+std::optional<QString> ScriptedPrompts::chooseFile(QWidget*,
+                                                   const platform::FileDialogRequest& request) {
+  fileRequests.push_back(request);
+  if (fileAnswers.empty()) return std::nullopt;
+  const std::optional<QString> answer = fileAnswers.front();
+  fileAnswers.pop_front();
+  return answer;
+}
+
+std::vector<QString> ScriptedPrompts::texts() const {
+  std::vector<QString> all;
+  for (const ShownMessage& message : messages) all.push_back(message.text);
+  return all;
 }
 
 void whenModalShows(std::function<void(QWidget*)> action,
@@ -23,17 +44,72 @@ void whenModalShows(std::function<void(QWidget*)> action,
   QObject::connect(poll, &QTimer::timeout, poll,
                    [poll, waited, action = std::move(action), wanted = std::move(wanted)] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal->isVisible() && wanted(modal)) {
-      poll->deleteLater();
-      poll->stop();
-      action(modal);
-    } else if (++*waited > 500) {
-      poll->deleteLater();
-      poll->stop();
-      ADD_FAILURE() << "no modal dialog came up";
-    }
+    const bool shown = modal != nullptr && modal->isVisible() && wanted(modal);
+    if (!shown && ++*waited <= 500) return;
+    poll->deleteLater();
+    poll->stop();
+    if (shown) action(modal);
+    else ADD_FAILURE() << "no modal dialog came up";
   });
   poll->start(10);
 }
+
+void click(const platform::Dialog& dialog, int id) {
+  QTest::mouseClick(dialog.control(id), Qt::LeftButton);
+}
+
+void key(Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); }
+
+namespace {
+QPoint inWindow(QWidget* widget, QPoint at) { return widget->mapTo(widget->window(), at); }
+}  // namespace
+
+void pressAt(QWidget* widget, QPoint at) {
+  QTest::mousePress(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow(widget, at));
+}
+void releaseAt(QWidget* widget, QPoint at) {
+  QTest::mouseRelease(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow(widget, at));
+}
+void moveTo(QWidget* widget, QPoint at) {
+  QTest::mouseMove(widget->window()->windowHandle(), inWindow(widget, at));
+}
+
+void scroll(const platform::Dialog& dialog, int id, int code, int position) {
+  emit qobject_cast<platform::ScrollBarControl*>(dialog.control(id))->scrolled(code, position);
+}
+
+std::string marks(const std::vector<std::vector<int>>& rows, const std::function<bool(int)>& test) {
+  std::string shown;
+  for (const auto& row : rows) {
+    for (int id : row) shown += test(id) ? '#' : '.';
+    shown += '/';
+  }
+  return shown;
+}
+
+void expectShown(const platform::Dialog& dialog, const Shown& shown) {
+  for (int id : shown.on) EXPECT_TRUE(dialog.checkState(id)) << id << " checked";
+  for (int id : shown.off) EXPECT_FALSE(dialog.checkState(id)) << id << " unchecked";
+  for (int id : shown.enabled) EXPECT_TRUE(dialog.isControlEnabled(id)) << id << " enabled";
+  for (int id : shown.disabled) EXPECT_FALSE(dialog.isControlEnabled(id)) << id << " disabled";
+}
+
+std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path) {
+  std::string reason;
+  auto library = platform::LoadedLibrary::load(path, reason);
+  if (!library) throw std::runtime_error(reason);
+  return library;
+}
+
+std::string TempFolder::read(const char* name) const {
+  std::ifstream in(file(name).toStdString(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void TempFolder::write(const char* name, const std::string& text) const {
+  std::ofstream(file(name).toStdString(), std::ios::binary) << text;
+}
+
+bool TempFolder::empty() const { return QDir(dir_.path()).isEmpty(); }
 
 }  // namespace ocel::testing

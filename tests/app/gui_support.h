@@ -1,19 +1,40 @@
-// What the GUI tests share: prompts answered without a person and a hook
-// that acts on the next modal dialog.
+// What the GUI tests share: prompts answered without a person, a hook that
+// acts on the next modal dialog, a dialog of the program against the
+// recording double, the ways a user reaches a control, a temporary folder.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/dialog.h"
+#include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
 #include "recording_double.h"
 
-class QWidget;
-
 namespace ocel::testing {
+
+using Calls = std::vector<std::string>;
+using Values = std::vector<std::pair<const char*, double>>;  // camera values by stem
+// A call log written as its calls separated by blanks.
+Calls callsIn(const std::string& spaced);
+using IdList = std::vector<int>;
+template <class T>
+std::vector<T> joined(std::vector<T> first, const std::vector<T>& then) {
+  first.insert(first.end(), then.begin(), then.end());
+  return first;
+}
+
+// A parameterised case named by its name member.
+inline const auto caseName = [](const auto& info) { return std::string(info.param.name); };
 
 struct ShownMessage {
   QString text;
@@ -29,21 +50,8 @@ class ScriptedPrompts : public platform::UserPrompts {
   ~ScriptedPrompts() override { platform::setUserPrompts(nullptr); }
 
   void showMessage(QWidget* owner, const QString& text, const QString& caption) override;
-  std::optional<QString> chooseFile(QWidget*, const platform::FileDialogRequest& request) override {
-    fileRequests.push_back(request);
-    if (fileAnswers.empty()) return std::nullopt;
-    const bool cancelled = !fileAnswers.front().has_value();
-    const QString path = fileAnswers.front().value_or(QString());
-    fileAnswers.pop_front();
-    if (cancelled) return std::nullopt;
-    return path;
-  }
-
-  std::vector<QString> texts() const {
-    std::vector<QString> all;
-    for (const ShownMessage& message : messages) all.push_back(message.text);
-    return all;
-  }
+  std::optional<QString> chooseFile(QWidget*, const platform::FileDialogRequest& request) override;
+  std::vector<QString> texts() const;
 
   std::vector<ShownMessage> messages;
   std::vector<platform::FileDialogRequest> fileRequests;
@@ -52,14 +60,82 @@ class ScriptedPrompts : public platform::UserPrompts {
 
 // Runs action on the next modal dialog once it is on screen (from the
 // event loop that dialog runs). A dialog that never comes fails the test.
-void whenModalShows(std::function<void(QWidget*)> action);
+void whenModalShows(std::function<void(QWidget*)> action,
+                    std::function<bool(QWidget*)> wanted = [](QWidget*) { return true; });
 // The same for the next modal dialog of class Dialog.
 template <class Dialog>
 void whenShows(std::function<void(Dialog*)> action) {
   whenModalShows([action](QWidget* modal) { action(qobject_cast<Dialog*>(modal)); },
                  [](QWidget* modal) { return qobject_cast<Dialog*>(modal) != nullptr; });
 }
-void whenModalShows(std::function<void(QWidget*)> action,
-                    std::function<bool(QWidget*)> wanted);
+
+// A user's mouse and keys on a dialog's controls.
+void click(const platform::Dialog& dialog, int id);
+void key(Qt::Key pressed);  // to the widget with the focus
+// Clicks these controls of the next modal Dialog; the last one closes it.
+template <class Dialog>
+void clickWhenShows(std::vector<int> ids) {
+  whenShows<Dialog>([ids](Dialog* dialog) {
+    for (int id : ids) click(*dialog, id);
+  });
+}
+// Mouse messages through the widget's window, which hands them to the
+// widget under the pointer, as a person's would; at is in widget pixels.
+void pressAt(QWidget* widget, QPoint at);
+void releaseAt(QWidget* widget, QPoint at);
+void moveTo(QWidget* widget, QPoint at);
+// A scroll bar's notification, as the dialog layer gives it.
+void scroll(const platform::Dialog& dialog, int id, int code, int position = 0);
+
+// For every id of every row '#' when test says so, else '.'; rows end in '/'.
+std::string marks(const std::vector<std::vector<int>>& rows, const std::function<bool(int)>& test);
+
+// What a dialog shows: buttons checked or not, controls enabled or not.
+struct Shown {
+  std::vector<int> on = {}, off = {}, enabled = {}, disabled = {};
+};
+void expectShown(const platform::Dialog& dialog, const Shown& shown);
+
+// The recording double, loaded as the program loads the library.
+std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path = OCEL400_DOUBLE_PATH);
+
+// A dialog of the program against the recording double: its call log and
+// value table, the library handle the dialog binds, and the dialog itself.
+template <class Panel>
+class DoubleTest : public ::testing::Test {
+ protected:
+  void TearDown() override { panel.reset(); }  // before what it borrows from the fixture
+  void click(int id) const { testing::click(*panel, id); }
+  void scroll(int id, int code, int position = 0) const {
+    testing::scroll(*panel, id, code, position);
+  }
+  void setValues(const Values& values) const {
+    for (const auto& [stem, value] : values) camera.setValue(stem, value);
+  }
+  Calls calls() const { return camera.calls(); }
+  QString text(int id) const { return panel->controlText(id); }
+  bool checked(int id) const { return panel->checkState(id) != 0; }
+  bool enabled(int id) const { return panel->isControlEnabled(id); }
+  std::string checkMarks(const std::vector<std::vector<int>>& rows) const {
+    return marks(rows, [this](int id) { return checked(id); });
+  }
+
+  RecordingDouble camera{OCEL400_DOUBLE_PATH};
+  std::unique_ptr<platform::LoadedLibrary> library = loadLibrary();
+  std::unique_ptr<Panel> panel;
+};
+
+// A folder of its own, removed with what it holds.
+class TempFolder {
+ public:
+  QString path() const { return dir_.path(); }
+  QString file(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+  std::string read(const char* name) const;
+  void write(const char* name, const std::string& text) const;
+  bool empty() const;
+
+ private:
+  QTemporaryDir dir_;
+};
 
 }  // namespace ocel::testing

@@ -119,9 +119,7 @@ TEST(WaitWindowOnScreen, IsPaintedBeforeTheFirstReadAndAgainAfterBeingCovered) {
       expectPaintedText(screen, background, "after-being-uncovered");
     launcher.released.set_value();
   });
-  testing::whenShows<PortDialog>([](PortDialog* dialog) {
-    QTest::mouseClick(dialog->control(platform::kIdOk), Qt::LeftButton);
-  });
+  testing::clickWhenShows<PortDialog>({platform::kIdOk});
   StartupOptions startup;  // the real library, found beside this program
   startup.panels = &launcher;
   EXPECT_EQ(runStartupSequence(startup), 0);

@@ -1,0 +1,448 @@
+// The dialog layer driven through real Qt events: the scroll codes a dialog
+// receives, mouse messages over a static text, an unknown id; the property
+// sheet's page life cycle; the real Qt prompts behind the seam; and the
+// templates: every id a panel names stands in its template, every static
+// text stays inside its rectangle and clear of its neighbour, also with the
+// widest values the panels write into it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleOptionSlider>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <memory>
+#include <set>
+#include <span>
+
+#include "gui_support.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/property_sheet.h"
+#include "platform/standard_dialog_texts.h"
+#include "platform/user_prompts.h"
+#include "res/classic_panel_ids.h"
+#include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
+#include "res/settings_page_ids.h"
+#include "res/zoom_page_ids.h"
+
+namespace ocel::platform {
+namespace {
+
+constexpr int kBar = 10, kPicture = 40;
+
+const DialogTemplate& testTemplate() {
+  static const DialogTemplate dialog{
+      900, "test", 200, 80,
+      {
+          {kBar, ControlKind::HorizontalScrollBar, "", 10, 10, 120, 11},
+          {kPicture, ControlKind::Label, "keypad", 100, 50, 40, 20},
+      }};
+  return dialog;
+}
+
+using Notification = std::pair<int, int>;  // code, position
+
+// Handles the slider as the panels do: arrows step by one, a drag takes the
+// dragged position, every other code keeps the position; or, with
+// moveThumb off, never moves it at all.
+class ScrollRecorder : public Dialog {
+ public:
+  ScrollRecorder() : Dialog(testTemplate()) {}
+  std::vector<Notification> seen;
+  bool moveThumb = true;
+  std::vector<std::pair<char, QPoint>> mouse;
+
+ protected:
+  bool OnInitDialog() override {
+    setScrollRange(kBar, 0, 100);
+    setScrollPage(kBar, 1);
+    setScrollPos(kBar, 50);
+    return true;
+  }
+  void OnLButtonDown(QPoint at) override { mouse.emplace_back('d', at); }
+  void OnLButtonUp(QPoint at) override { mouse.emplace_back('u', at); }
+  void OnMouseMove(QPoint at) override { mouse.emplace_back('m', at); }
+  void OnHScroll(int code, int position, int id) override {
+    ASSERT_EQ(id, kBar);
+    seen.emplace_back(code, position);
+    if (!moveThumb) return;
+    const int current = scrollPos(kBar);
+    const auto [low, high] = scrollRange(kBar);
+    int next = current;
+    if (code == 0 && current > low) next = current - 1;
+    if (code == 1 && current < high) next = current + 1;
+    if (code == 5) next = position;
+    setScrollPos(kBar, next);
+  }
+};
+
+class DialogLayer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialog.CreateModeless();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    bar = dialog.findChild<ScrollBarControl*>();
+    ASSERT_NE(bar, nullptr);
+  }
+
+  QPoint centreOf(QStyle::SubControl part) const {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+  }
+  void drag(QPoint from, QPoint to) {
+    testing::pressAt(bar, from);
+    testing::moveTo(bar, (from + to) / 2);
+    testing::moveTo(bar, to);
+    testing::releaseAt(bar, to);
+  }
+
+  ScrollRecorder dialog;
+  ScrollBarControl* bar = nullptr;
+};
+
+// A click gives the scroll bar the focus; the user's keys then reach it.
+// Each click or key gives its code and then end of scroll; the position
+// moves only as the handler moves it.
+TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  const struct {
+    QStyle::SubControl part;
+    Qt::Key key;  // 0: a click on part
+    int code, step;
+  } cases[] = {{QStyle::SC_ScrollBarAddLine, Qt::Key(0), 1, 1},
+               {QStyle::SC_ScrollBarSubLine, Qt::Key(0), 0, -1},
+               {QStyle::SC_ScrollBarAddPage, Qt::Key(0), 3, 0},
+               {QStyle::SC_ScrollBarSubPage, Qt::Key(0), 2, 0},
+               {{}, Qt::Key_Left, 0, -1},    {{}, Qt::Key_Right, 1, 1},
+               {{}, Qt::Key_Up, 0, -1},      {{}, Qt::Key_Down, 1, 1},
+               {{}, Qt::Key_PageUp, 2, 0},   {{}, Qt::Key_PageDown, 3, 0},
+               {{}, Qt::Key_Home, 6, 0},     {{}, Qt::Key_End, 7, 0}};
+  for (const auto& c : cases) {
+    const int before = bar->value();
+    dialog.seen.clear();
+    if (c.key == 0) {
+      QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(c.part));
+    } else {
+      ASSERT_EQ(QApplication::focusWidget(), bar);
+      testing::key(c.key);
+    }
+    EXPECT_EQ(dialog.seen, (std::vector<Notification>{{c.code, before}, {8, before + c.step}}))
+        << c.code << " by key " << c.key;
+    EXPECT_EQ(bar->value(), before + c.step);
+  }
+}
+
+TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
+  const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
+  drag(thumb, thumb + QPoint(20, 0));
+  ASSERT_EQ(dialog.seen.size(), 4u);
+  EXPECT_EQ(dialog.seen[0].first, 5);
+  EXPECT_EQ(dialog.seen[1].first, 5);
+  EXPECT_GT(dialog.seen[1].second, dialog.seen[0].second);
+  EXPECT_GT(dialog.seen[0].second, 50);
+  EXPECT_EQ(dialog.seen[2], (Notification{4, dialog.seen[1].second}));
+  EXPECT_EQ(dialog.seen[3].first, 8);
+  EXPECT_EQ(bar->value(), dialog.seen[1].second);
+}
+
+TEST_F(DialogLayer, HeldArrowRepeatsItsCodeAndEndsWithOneEndOfScroll) {
+  const QPoint arrow = centreOf(QStyle::SC_ScrollBarAddLine);
+  testing::pressAt(bar, arrow);
+  QTest::qWait(800);  // past the repeat delay
+  testing::releaseAt(bar, arrow);
+  ASSERT_GE(dialog.seen.size(), 3u);
+  for (std::size_t i = 0; i + 1 < dialog.seen.size(); ++i) EXPECT_EQ(dialog.seen[i].first, 1);
+  EXPECT_EQ(dialog.seen.back().first, 8);
+  EXPECT_EQ(bar->value(), 50 + static_cast<int>(dialog.seen.size()) - 1);
+}
+
+TEST_F(DialogLayer, OnlyTheHandlerMovesTheThumb) {
+  dialog.moveThumb = false;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
+  const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
+  drag(thumb, thumb + QPoint(15, 0));
+  EXPECT_EQ(bar->value(), 50);
+  EXPECT_EQ(dialog.seen.front(), (Notification{1, 50}));
+}
+
+// Messages over a static text or picture reach the dialog, in its client
+// pixels (the keypad's hit rectangles are given in them).
+TEST_F(DialogLayer, MouseOverAStaticReachesTheDialogInClientPixels) {
+  QWidget* picture = dialog.control(kPicture);
+  ASSERT_EQ(picture->geometry(), QRect(150, 81, 60, 32));
+  // Through the window, so Qt picks the widget under the pointer itself.
+  const QPoint at = picture->geometry().topLeft() + QPoint(5, 6);
+  testing::pressAt(&dialog, at);
+  testing::releaseAt(&dialog, at);
+  // Qt may deliver the pointer's move there first; it lands at the same spot.
+  for (const auto& [kind, where] : dialog.mouse) EXPECT_EQ(where, QPoint(155, 87)) << kind;
+  ASSERT_GE(dialog.mouse.size(), 2u);
+  EXPECT_EQ(dialog.mouse[dialog.mouse.size() - 2].first, 'd');
+  EXPECT_EQ(dialog.mouse.back().first, 'u');
+}
+
+// A panel that names an id its template lacks is told so: a logged error,
+// and in a debug build the assertion stops it.
+TEST_F(DialogLayer, AnIdOutsideTheTemplateFailsLoudly) {
+  constexpr int kNotInTemplate = 4711;
+#ifdef QT_NO_DEBUG
+  static QString logged;
+  logged.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg) logged += text;
+      });
+  dialog.setCheck(kNotInTemplate, 1);
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(logged, QStringLiteral("dialog 900 has no control 4711"));
+#else
+  EXPECT_DEATH(dialog.setCheck(kNotInTemplate, 1), "not in the dialog's template");
+#endif
+}
+
+const DialogTemplate kFirstPage{901, "Settings", 120, 60,
+                                {{7, ControlKind::Label, "one", 5, 5, 40, 8},
+                                 {9, ControlKind::OptionButton, "Remote", 5, 20, 40, 10}}};
+const DialogTemplate kSecondPage{902, "Zoom and Comm Settings", 120, 60,
+                                 {{8, ControlKind::Label, "two", 5, 5, 40, 8}}};
+
+class CountingPage : public PropertyPage {
+ public:
+  using PropertyPage::PropertyPage;
+  int initialisations = 0, activations = 0;
+  bool controlsExistedAtInit = false;
+
+ protected:
+  bool OnInitDialog() override {
+    ++initialisations;
+    controlsExistedAtInit = !dialogTemplate().controls.empty() &&
+                            hasControl(dialogTemplate().controls.front().id);
+    return true;
+  }
+  bool OnSetActive() override {
+    ++activations;
+    return true;
+  }
+};
+
+class PropertySheetTest : public ::testing::Test {
+ protected:
+  PropertySheetTest() {
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+  }
+  PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  CountingPage first{kFirstPage}, second{kSecondPage};
+};
+
+TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndActivatedAtEvery) {
+  testing::whenModalShows([&](QWidget*) {
+    EXPECT_EQ(first.initialisations, 1);
+    EXPECT_TRUE(first.controlsExistedAtInit);
+    EXPECT_FALSE(second.isWindowCreated());
+    QTabBar* tabs = sheet.findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(0), "Settings");
+    EXPECT_EQ(tabs->tabText(1), "Zoom and Comm Settings");
+    for (int tab : {1, 0, 1}) QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    EXPECT_TRUE(second.control(8)->isVisible()) << "created while the sheet is on screen";
+    QTest::keyClick(&sheet, Qt::Key_Escape);
+  });
+  EXPECT_EQ(sheet.DoModal(), kIdCancel);
+  EXPECT_EQ(first.initialisations, 1);
+  EXPECT_EQ(first.activations, 2);
+  EXPECT_EQ(second.initialisations, 1);
+  EXPECT_EQ(second.activations, 2);
+}
+
+TEST(PropertySheetTeardown, PagesDestroyedBeforeTheSheetActivateNothing) {
+  PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  auto first = std::make_unique<CountingPage>(kFirstPage);
+  auto second = std::make_unique<CountingPage>(kSecondPage);
+  sheet.AddPage(first.get());
+  sheet.AddPage(second.get());
+  sheet.setActivePage(1);
+  first.reset();  // the tabs move on to the second page: no new activation
+  EXPECT_EQ(second->activations, 1);
+  second.reset();
+}
+
+// Enter and Esc on a page's control end the sheet as its OK and Abbrechen
+// do; the page itself never closes.
+TEST_F(PropertySheetTest, EnterAndEscOnAPageReachTheSheet) {
+  for (const auto& [key, result] :
+       {std::pair{Qt::Key_Return, kIdOk}, {Qt::Key_Escape, kIdCancel}}) {
+    testing::whenModalShows([&, key = key](QWidget*) {
+      first.control(9)->setFocus();
+      QTest::keyClick(first.control(9), key);
+      if (sheet.isVisible()) sheet.EndDialog(kIdCancel + 1);
+    });
+    EXPECT_EQ(sheet.DoModal(), result) << key;
+    EXPECT_TRUE(first.isVisibleTo(&sheet)) << key;
+  }
+  EXPECT_EQ(second.initialisations, 0) << "a page never selected is never created";
+}
+
+// A short text does not make a box too narrow for its caption.
+TEST(QtPrompts, MessageBoxShowsWarningBothLinesAndIsWideEnoughForItsCaption) {
+  QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  bold.setBold(true);
+  const QFontMetrics title(bold);
+  testing::whenModalShows([&title](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->windowTitle(), "Ocel400main");
+    EXPECT_EQ(box->text(), "Es konnte keine\nVerbindung");
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    // The caption, and four title bar items (icon, three buttons) beside it.
+    EXPECT_GE(modal->width(), title.horizontalAdvance("Ocel400main") + 4 * title.height());
+    box->button(QMessageBox::Ok)->click();
+  });
+  userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel400main");
+}
+
+// With Qt's German translations the file dialog speaks German and at its
+// default size shows a usual file name and its details whole. It shows
+// configuration files and folders only, adds the suffix to a name typed
+// without it, and asks before it replaces a file only when told to.
+TEST(QtPrompts, FileDialogSpeaksGermanShowsConfigurationFilesAndAsksOnlyWhenTold) {
+  ASSERT_TRUE(useGermanStandardDialogs(*qApp)) << "qt6-translations-l10n is missing";
+  testing::TempFolder folder;
+  folder.write("Kamera Halle 3 Werkseinstellung.cfg", "");
+  folder.write("Notizen.txt", "");
+  QDir(folder.path()).mkdir("Sicherungen");  // of the long type "Verzeichnis"
+  const QString startedIn = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  using Mode = FileDialogRequest::Mode;
+  const QString existing = folder.file("Kamera Halle 3 Werkseinstellung.cfg");
+  const struct {
+    FileDialogRequest request;
+    QDialogButtonBox::StandardButton button;
+    const char* text;
+    const char* typed;
+    std::optional<QString> chosen;  // asked, the answer No leaves the dialog to be cancelled
+  } cases[] = {
+      {{Mode::Open, false}, QDialogButtonBox::Open, "Öffnen", "Kamera Halle 3 Werkseinstellung.cfg",
+       existing},
+      {{Mode::Save, false}, QDialogButtonBox::Save, "Speichern", "Kamera Halle 3 Werkseinstellung",
+       existing},
+      {{Mode::Save, true}, QDialogButtonBox::Save, "Speichern", "Kamera Halle 3 Werkseinstellung",
+       std::nullopt}};
+  for (const auto& c : cases) {
+    testing::whenModalShows([&c](QWidget* modal) {
+      auto* buttons = modal->findChild<QDialogButtonBox*>();
+      ASSERT_NE(buttons->button(c.button), nullptr);
+      EXPECT_EQ(buttons->button(c.button)->text().remove('&'), c.text);
+      EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+      auto* tree = modal->findChild<QTreeView*>();
+      QAbstractItemView* view = tree;  // sizeHintForColumn is public here
+      QHeaderView* header = tree->header();
+      // The folder is read in the background; the columns follow it.
+      EXPECT_TRUE(QTest::qWaitFor([&] {
+        bool whole = view->model()->rowCount(view->rootIndex()) == 2;
+        for (int column = 0; column < header->count(); ++column)
+          whole = whole && header->sectionSize(column) >= view->sizeHintForColumn(column);
+        return whole;
+      }, 5000));
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      bool asked = false;
+      QTimer::singleShot(0, dialog, [&asked] {  // runs in the question's loop, if one comes
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          asked = true;
+          question->button(QMessageBox::No)->click();
+        }
+      });
+      modal->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
+      QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+      EXPECT_EQ(asked, c.request.askBeforeReplacing);
+      if (dialog->isVisible()) dialog->reject();
+    });
+    EXPECT_EQ(userPrompts().chooseFile(nullptr, c.request), c.chosen) << c.typed;
+  }
+  QDir::setCurrent(startedIn);
+}
+
+void expectTextsClear(const Dialog& dialog) {
+  const auto controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (const QLabel* label : dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    const QRect box = label->geometry();
+    const int end = box.left() + QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const std::string text = std::to_string(dialog.dialogTemplate().id) + " \"" +
+                             label->text().toStdString() + '"';
+    EXPECT_LE(end, box.right() + 1) << text << " is cut off";
+    for (const QWidget* next : controls) {
+      const QRect other = next->geometry();
+      const int middle = box.center().y();  // on the text's line: spans its middle
+      if (other.left() > box.left() && other.left() <= end + 2 && other.top() <= middle &&
+          middle <= other.bottom()) {
+        EXPECT_LE(end + 2, other.left()) << text << " touches the control at x " << other.left();
+      }
+    }
+  }
+}
+
+TEST(TemplateTexts, StayInsideTheirRectanglesAndClearOfTheirNeighbours) {
+  namespace ids = res::classic_panel;
+  const std::pair<const DialogTemplate*, std::vector<std::pair<int, const char*>>> templates[] = {
+      {&res::portDialogTemplate(), {}},
+      {&res::waitWindowTemplate(), {}},
+      {&res::zoomPageTemplate(), {}},
+      {&res::classicPanelTemplate(),
+       {{ids::kShutterPrefix, "FL"}, {ids::kShutterLabel, "30000"}, {ids::kGainLabel, "18.0"},
+        {ids::kBlueLabel, "255"}, {ids::kInsideLabel, "100"}, {ids::kOutsideLabel, "100"}}}};
+  for (const auto& [dialogTemplate, widestValues] : templates) {
+    Dialog dialog(*dialogTemplate);
+    dialog.CreateWindowOnce();
+    expectTextsClear(dialog);
+    for (const auto& [id, value] : widestValues) dialog.setControlText(id, value);
+    expectTextsClear(dialog);
+  }
+}
+
+// Every control id a panel names stands in that panel's template: a wrong id
+// would otherwise address nothing.
+TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
+  std::vector<int> grid;
+  for (const auto& row : res::classic_panel::kGridBoxes) grid.insert(grid.end(), row, row + 5);
+  const struct {
+    const DialogTemplate& dialog;
+    std::span<const int> ids;
+  } templates[] = {
+      {res::portDialogTemplate(), res::port_dialog::kAllIds},
+      {res::classicPanelTemplate(), res::classic_panel::kAllIds},
+      {res::classicPanelTemplate(), grid},
+      {res::settingsPageTemplate(), res::settings_page::kAllIds},
+      {res::zoomPageTemplate(), res::zoom_page::kAllIds},
+  };
+  for (const auto& [dialog, ids] : templates) {
+    std::multiset<int> inTemplate;
+    for (const ControlTemplate& control : dialog.controls) inTemplate.insert(control.id);
+    for (int id : ids) EXPECT_EQ(inTemplate.count(id), 1u) << "template " << dialog.id << ", id " << id;
+  }
+}
+
+}  // namespace
+}  // namespace ocel::platform

@@ -1,0 +1,579 @@
+// The sheet for model 1 against the recording double. The Settings page:
+// what its start reads and shows, what its sliders, buttons and
+// configuration files send, through real clicks; a library that lacks an
+// export. The "Zoom and Comm Settings" page: what it shows from the values
+// the Settings page stores, what its sliders, option buttons and keypad
+// send. Mouse events go through the sheet's window to the widget under the
+// pointer: over the keypad's pictures, that is the page.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "gui_support.h"
+#include "panel_support/program_status.h"
+#include "panel_support/wait_window.h"
+#include "platform/scroll_codes.h"
+#include "program_panels.h"
+#include "res/settings_page_ids.h"
+#include "res/zoom_page_ids.h"
+#include "sheet/settings_page.h"
+#include "sheet/zoom_comm_page.h"
+
+namespace ocel::sheet {
+namespace {
+
+using namespace res::settings_page;
+using testing::Calls;
+using testing::callsIn;
+using testing::IdList;
+using testing::joined;
+using testing::Shown;
+using testing::Values;
+
+// The start sequence's 37 reads.
+const Calls kStartReads = callsIn(
+    "GetModeGC() GetModeES() GetModeWB() GetNegPos() GetMES() GetDigAgc() GetMode() GetMode() "
+    "GetPhase() GetAesRes() GetAgcRes() GetMaxGain() GetMinGain() GetESMin() GetESMax() "
+    "GetATWRes() GetCGamma() GetYGamma() GetMWBR() GetMWBB() GetShape() GetMGC() GetMode() "
+    "GetRate0() GetRate1() GetRate2() GetRate3() GetRate4() GetRate5() GetRateP() GetEZPane() "
+    "GetEZTilt() GetDZoom() GetAEMode() GetRePrt() GetReBps() GetAELevel()");
+
+class SettingsPageTest : public testing::DoubleTest<EingabeBool_1> {
+ protected:
+  // A camera under camera control with automatic modes.
+  SettingsPageTest() { setValues({{"ModeGC", 2}, {"ModeES", 2}, {"ModeWB", 2}}); }
+
+  // Opens the page on the camera with these values; the log starts after it.
+  void open(int videoStandard = 0, const Values& values = {}, bool keepStartCalls = false) {
+    setValues(values);
+    panel = std::make_unique<EingabeBool_1>(*library, videoStandard, zoom, waitWindow);
+    panel->CreateWindowOnce();
+    panel->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+    if (!keepStartCalls) camera.clearCalls();
+  }
+
+  panel_support::WaitWindow waitWindow;
+  ZoomComm_1 zoom{*library};
+};
+
+template <class T>
+std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
+  return joined(std::move(a), b);
+}
+const IdList kDigitalAgc{kDigAgc6, kDigAgc12, kDigAgc15, kDigAgc18, kDigAgc21, kDigAgc24};
+const IdList kPalPair{kShutter50, kShutter120}, kNtscPair{kShutter60, kShutter100};
+const IdList kEightFixed{kShutter250,  kShutter500,   kShutter1000,  kShutter2000,
+                         kShutter4000, kShutter10000, kShutter20000, kShutter30000};
+const IdList kAllFixed = kPalPair + kNtscPair + kEightFixed;
+const IdList kGainControls = kDigitalAgc + IdList{kManualGainSlider};
+const IdList kWbSliders{kRedSlider, kBlueSlider};
+const Values kRemoteManual{{"Mode", 1}, {"ModeES", 4}, {"ModeGC", 4}, {"ModeWB", 4}};
+
+template <class Case>
+class PageCases : public SettingsPageTest, public ::testing::WithParamInterface<Case> {};
+
+TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
+  const char* zoomStems[] = {"Rate0",  "Rate1",  "Rate2", "Rate3",  "Rate4", "Rate5", "RateP",
+                             "EZPane", "EZTilt", "DZoom", "AEMode", "RePrt", "ReBps", "AELevel"};
+  for (int i = 0; i < 14; ++i) camera.setValue(zoomStems[i], 10 + i);
+  open(0, {}, true);
+  EXPECT_EQ(calls(), kStartReads);
+  const ZoomComm_1& z = zoom;
+  const int stored[] = {z.areaRate[0], z.areaRate[1], z.areaRate[2],  z.areaRate[3], z.areaRate[4],
+                        z.areaRate[5], z.peakRate,    z.panCode,      z.tiltCode,    z.zoomCode,
+                        z.blcMode,     z.cameraParity, z.cameraBaudCode, z.aeLevel};
+  for (int i = 0; i < 14; ++i) EXPECT_EQ(stored[i], 10 + i) << zoomStems[i];
+}
+
+struct StartCase {
+  const char* name;
+  Values camera;
+  std::vector<int> modeReads;  // the three GetMode answers, when they differ
+  int standard;
+  Shown shown;
+  std::vector<std::pair<int, const char*>> labels = {};
+  std::vector<std::pair<int, int>> positions = {};
+  int flags = 0;  // remoteControl, shutterManual and gainManual
+};
+
+using SettingsPageStart = PageCases<StartCase>;
+
+TEST_P(SettingsPageStart, ShowsTheCamerasValues) {
+  const StartCase& c = GetParam();
+  for (int answer : c.modeReads) camera.queueAnswer("Mode", answer);
+  open(c.standard, c.camera);
+  testing::expectShown(*panel, c.shown);
+  for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
+  EXPECT_EQ((std::vector<int>{panel->remoteControl, panel->shutterManual, panel->gainManual}),
+            std::vector<int>(3, c.flags));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reads, SettingsPageStart,
+    ::testing::Values(
+        StartCase{"CameraControlLocksWhatManualUnlocks",
+                  {{"ModeGC", 4}, {"ModeWB", 4}, {"ModeES", 4}}, {}, 0,
+                  {{kCamera, kGainManual}, {kRemote}, kDigitalAgc + IdList{kWbManual},
+                   kAllFixed + kWbSliders + IdList{kManualGainSlider}}},
+        StartCase{"RemoteGainManual", {{"Mode", 1}, {"ModeGC", 4}}, {}, 0,
+                  {{kRemote}, {kCamera}, kGainControls, kAllFixed + kWbSliders}, {}, {}, 1},
+        StartCase{"RemoteAllManualPal", kRemoteManual, {}, 0,
+                  {{}, {}, kPalPair + kEightFixed + kWbSliders + kGainControls, kNtscPair}, {}, {},
+                  1},
+        StartCase{"RemoteAutomaticGainLocksDigitalAgc", {{"Mode", 1}}, {}, 0,
+                  {{}, {}, {}, kDigitalAgc}, {}, {}, 1},
+        StartCase{"MixedReadsCheckBoth", {}, {0, 1, 0}, 0, {{kCamera, kRemote}}},
+        StartCase{"DigitalGain", {{"MGC", 25.6}}, {}, 0, {},
+                  {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}},
+                  {{kManualGainSlider, 49}}},
+        StartCase{"TopOfAnalogueGain", {{"MGC", 24.0}}, {}, 0, {},
+                  {{kManualGainLabel, "24.0"}, {kManualGainNote, "(al)"}},
+                  {{kManualGainSlider, 48}}},
+        StartCase{"ValuesOutsideTheRanges", {{"AesRes", 0}, {"ESMax", 200}}, {}, 0, {},
+                  {{kAesSpeedLabel, "0"}, {kShutterMaxLabel, "200"}},
+                  {{kAesSpeedSlider, 1}, {kShutterMaxSlider, 155}}},
+        StartCase{"NtscShutterUnderPal", {{"MES", 100}}, {}, 0, {{}, kAllFixed}},
+        StartCase{"Choices",
+                  {{"NegPos", 3}, {"DigAgc", 2}, {"ModeWB", 3}, {"ModeES", 1}, {"ModeGC", 3}},
+                  {}, 0,
+                  {{kNegBw, kDigAgc12, kWbAtwLock, kShutterFL},
+                   {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
+    testing::caseName);
+
+struct SliderCase {
+  const char* name;
+  const char* stem;  // the camera value the slider starts from
+  double start;
+  int slider, code, dragged;
+  std::vector<std::pair<int, const char*>> labels;
+  Calls calls;
+  std::vector<std::pair<int, int>> positions = {};
+};
+
+using SettingsPageSlider = PageCases<SliderCase>;
+
+TEST_P(SettingsPageSlider, MovesLabelsAndSends) {
+  const SliderCase& c = GetParam();
+  open(0, {{c.stem, c.start}});
+  scroll(c.slider, c.code, c.dragged);
+  for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
+  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
+  EXPECT_EQ(calls(), c.calls);
+}
+
+constexpr int kRight = platform::kLineRight, kPageRight = platform::kPageRight,
+              kTrack = platform::kThumbTrack;
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, SettingsPageSlider,
+    ::testing::Values(
+        SliderCase{"SharpnessStopsAtTop", "Shape", 255, kSharpnessSlider, kRight, 0,
+                   {{kSharpnessLabel, "255"}}, {"SetShape(255)"}, {{kSharpnessSlider, 255}}},
+        SliderCase{"PageClickResends", "Phase", 128, kPhaseSlider, kPageRight, 0,
+                   {{kPhaseLabel, "128"}}, {"SetPhase(128)"}},
+        SliderCase{"GainMaxPushesMinToTop", "MaxGain", 240, kGainMaxSlider, kTrack, 100,
+                   {{kGainMaxLabel, "100"}, {kGainMinLabel, "240"}},
+                   {"SetMinGain(240)", "SetMaxGain(100)"}, {{kGainMinSlider, 240}}},
+        SliderCase{"GainMinPushesMaxToZero", "MinGain", 0, kGainMinSlider, kTrack, 30,
+                   {{kGainMinLabel, "30"}, {kGainMaxLabel, "0"}},
+                   {"SetMaxGain(0)", "SetMinGain(30)"}, {{kGainMaxSlider, 0}}},
+        SliderCase{"ShutterMinPushesMaxToZero", "ESMin", 0, kShutterMinSlider, kTrack, 30,
+                   {{kShutterMinLabel, "30"}, {kShutterMaxLabel, "0"}},
+                   {"SetESMax(0)", "SetESMin(30)"}, {{kShutterMaxSlider, 0}}},
+        SliderCase{"ShutterMaxAtItsTopPushesMin", "ESMax", 155, kShutterMaxSlider, kRight, 0,
+                   {{kShutterMaxLabel, "155"}, {kShutterMinLabel, "255"}},
+                   {"SetESMin(255)", "SetESMax(155)"}, {{kShutterMinSlider, 255}}},
+        SliderCase{"GainIntoDigital", "MGC", 24.0, kManualGainSlider, kRight, 0,
+                   {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}}, {"SetMGC(25.6)"}},
+        SliderCase{"GainDraggedTo48", "MGC", 0, kManualGainSlider, kTrack, 48,
+                   {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}}),
+    testing::caseName);
+
+struct ClickCase {
+  const char* name;
+  Values camera;
+  int standard;
+  IdList clicks;
+  Calls calls;  // and, when readsBack, the start's reads after them
+  Shown shown = {};
+  bool readsBack = false;
+};
+
+using SettingsPageClick = PageCases<ClickCase>;
+
+TEST_P(SettingsPageClick, SendsGatesAndReverts) {
+  const ClickCase& c = GetParam();
+  open(c.standard, c.camera);
+  for (int id : c.clicks) click(id);
+  EXPECT_EQ(calls(), c.readsBack ? c.calls + kStartReads : c.calls);
+  testing::expectShown(*panel, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, SettingsPageClick,
+    ::testing::Values(
+        ClickCase{"ImageModes", {}, 0, {kNegBw, kNeg}, {"SetNegPos(3)", "SetNegPos(1)"},
+                  {{kNeg}, {kPos, kNegBw, kPosBw}}},
+        ClickCase{"CameraControlRevertsManual", {}, 0, {kWbManual}, {}, {{kWbAuto}, {kWbManual}}},
+        ClickCase{"CameraControlRevertsAndLeavesDigitalAgcAlone", {}, 0, {kGain0dB}, {},
+                  {{kGainAuto}, {kGain0dB}, kDigitalAgc, {kManualGainSlider}}},
+        ClickCase{"ShutterManualPal", {{"Mode", 1}}, 0, {kShutterManual}, {"SetModeES(4)"},
+                  {{}, {}, kPalPair + kEightFixed, kNtscPair}},
+        ClickCase{"ShutterOffLocks", kRemoteManual, 0, {kShutterOff}, {"SetModeES(0)"},
+                  {{kShutterOff}, {kShutterManual}, {}, kAllFixed}},
+        ClickCase{"Gain6dBLocks", kRemoteManual, 0, {kGain6dB}, {"SetModeGC(1)"},
+                  {{kGain6dB}, {kGainManual}, {}, kGainControls}},
+        ClickCase{"FixedShutterReplacesTheReading", kRemoteManual + Values{{"MES", 250}}, 1,
+                  {kShutter60}, {"SetMES(60)"}, {{kShutter60}, {kShutter250}}},
+        ClickCase{"DigitalAgc", kRemoteManual, 0, {kDigAgc12}, {"SetDigAgc(2)"},
+                  {{kDigAgc12}, {kDigAgc15}}},
+        ClickCase{"DigitalAgcRefusedUnderCameraControl", {{"DigAgc", 3}}, 0, {kDigAgc6}, {},
+                  {{}, kDigitalAgc}},
+        ClickCase{"CameraLocksEveryMode", kRemoteManual, 0, {kCamera}, {"SetMode(0)"},
+                  {{kShutterAuto, kGainAuto, kWbAuto}, {kRemote, kGainManual, kWbAtwLock}, {},
+                   kAllFixed + kGainControls + kWbSliders +
+                       IdList{kShutterOff, kGainAuto, kWbAtwLock}}},
+        ClickCase{"CameraThenRemote", {{"Mode", 1}}, 0, {kCamera, kRemote},
+                  {"SetMode(0)", "SetMode(1)", "SetModeES(2)", "SetModeGC(2)", "SetModeWB(2)"},
+                  {{kRemote}, {kCamera}, {kShutterOff, kGainAuto, kWbAtwLock}}, true},
+        ClickCase{"RemoteSendsTheModesChosenBefore", {}, 0,
+                  {kShutterManual, kGainAuto, kWbManual, kRemote},
+                  {"SetModeGC(2)", "SetMode(1)", "SetModeES(4)", "SetModeGC(2)", "SetModeWB(4)"},
+                  {}, true},
+        ClickCase{"SaveUnderRemoteControl", {{"Mode", 1}}, 0, {kSave}, {"SetUsflg(1)"}},
+        ClickCase{"ResetEndsUnderCameraControl", {{"Mode", 1}}, 0, {kReset},
+                  callsIn("SetNegPos(0) SetModeGC(2) SetModeES(2) SetModeWB(2) SetMGC(0) "
+                          "SetMWBR(198) SetMWBB(53) SetShape(128) SetAesRes(1) SetAgcRes(1) "
+                          "SetCGamma(32) SetATWRes(5) SetYGamma(128) SetPhase(128) SetRate0(255) "
+                          "SetRate1(255) SetRate2(255) SetRate3(255) SetRate4(255) SetRate5(255) "
+                          "SetRateP(64) SetAELevel(128) SetMaxGain(240) SetMinGain(0) "
+                          "SetESMax(255) SetESMin(0) SetRePrt(0) SetEZSWBtn(0) SetEZPane(128) "
+                          "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)"),
+                  {{kCamera}, {kRemote}}, true}),
+    testing::caseName);
+
+TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
+  testing::ScriptedPrompts prompts;
+  testing::TempFolder folder;
+  prompts.fileAnswers = {folder.file("a.cfg")};
+  open(0, {{"MGC", 6.7}, {"MES", 29986}, {"DigAgc", 4}});  // 6.7 dB: kept as 13 half steps
+  click(kConfigSave);
+  EXPECT_EQ(folder.read("a.cfg"),
+            "[Ocel400 Configuration]\r\nNegPosMode=0\r\nMode=0\r\nModeGC=2\r\nMGC*2=13\r\n"
+            "ModeES=2\r\nMES=29986\r\nModeWB=2\r\nMWBR=0\r\nMWBB=0\r\nShape=0\r\nAesRes=0\r\n"
+            "AgcRes=0\r\nCGamma=0\r\nATWRes=0\r\nYGamma=0\r\nPhase=0\r\nRate0=0\r\nRate1=0\r\n"
+            "Rate2=0\r\nRate3=0\r\nRate4=0\r\nRate5=0\r\nRateP=0\r\nAELevel=0\r\nMaxGain=0\r\n"
+            "MinGain=0\r\nESMax=0\r\nESMin=0\r\nRePrt=0\r\nReBps=0\r\nEZSWBtn=0\r\nEZPane=0\r\n"
+            "EZTilt=0\r\nDZoom=0\r\nAEMode=0\r\nDigAgc=4\r\n");
+  EXPECT_EQ(calls().size(), 36u) << "one read per key, nothing written";
+  EXPECT_TRUE(prompts.fileRequests.at(0).askBeforeReplacing);
+}
+
+// A file sets this page's keys it holds (not the classic panel's AgesRes)
+// and the defaults for the rest, then the page reads the camera back.
+TEST_F(SettingsPageTest, LoadSendsTheFilesKeysAndThisPagesDefaultsThenReadsBack) {
+  testing::ScriptedPrompts prompts;
+  testing::TempFolder folder;
+  folder.write("mixed.cfg",
+               "[Ocel400 Configuration]\r\nNegPosMode=1\r\nMode=1\r\nModeGC=4\r\nMGC*2=51\r\n"
+               "Shape=30\r\nAgesRes=7\r\nRate0=17\r\nDZoom=9\r\n");
+  prompts.fileAnswers = {folder.file("mixed.cfg")};
+  open();
+  click(kConfigLoad);
+  EXPECT_EQ(calls(), callsIn("SetNegPos(1) SetMode(1) SetModeGC(4) SetModeES(2) SetModeWB(2) "
+                             "SetMGC(25.6) SetMES(0) SetMWBR(128) SetMWBB(128) SetShape(30) "
+                             "SetAesRes(32) SetAgcRes(32) SetCGamma(0) SetATWRes(32) "
+                             "SetYGamma(128) SetPhase(128) SetRate0(17) SetRate1(255) "
+                             "SetRate2(255) SetRate3(255) SetRate4(255) SetRate5(255) SetRateP(64) "
+                             "SetAELevel(128) SetMaxGain(240) SetMinGain(0) SetESMax(255) "
+                             "SetESMin(0) SetRePrt(0) SetReBps(0) SetEZSWBtn(0) SetDZoom(9) "
+                             "SetEZPane(128) SetEZTilt(128) SetAEMode(0) SetDigAgc(3)") +
+                         kStartReads);
+}
+
+TEST(SettingsSheet, MissingExportIsReportedAndTheSheetNeverRuns) {
+  auto library = testing::loadLibrary(OCEL400_DOUBLE_NO_GETSHAPE_PATH);
+  testing::ScriptedPrompts prompts;
+  panel_support::WaitWindow waitWindow;
+  ProgramPanels().runSettingsSheet({*library, 0, waitWindow});  // a sheet that ran would hang
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_TRUE(prompts.messages[0].text.endsWith("GetShape."));
+  EXPECT_TRUE(panel_support::programFailed());
+  panel_support::resetProgramStatus();
+}
+
+namespace ids = res::zoom_page;
+using testing::Calls;
+
+const platform::DialogTemplate kSettingsStandIn{142, "Settings", 100, 40, {}};
+constexpr int kWeightSliders[] = {ids::kArea1Slider, ids::kArea2Slider, ids::kArea3Slider,
+                                  ids::kArea4Slider, ids::kArea5Slider, ids::kArea6Slider,
+                                  ids::kPeakSlider};
+// Pan, tilt, parity, baud rate, BLC.
+const std::vector<std::vector<int>> kGroups{{ids::kPanLeft, ids::kPanCenter, ids::kPanRight},
+                                             {ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom},
+                                             {ids::kParityNone, ids::kParityOdd, ids::kParityEven},
+                                             {ids::kBaud9600, ids::kBaud4800, ids::kBaud2400},
+                                             {ids::kBlcOff, ids::kBlcOn}};
+const QPoint kTele(310, 100), kWide(354, 100), kLeft(265, 100), kTop(330, 45),
+    kBottomRight(400, 160), kBlank(150, 100);
+
+class ZoomPage : public testing::DoubleTest<ZoomComm_1> {
+ protected:
+  ZoomPage() {
+    panel = std::make_unique<ZoomComm_1>(*library);
+    storeFactoryValues();
+    camera.setValue("DZoom", 255);
+  }
+  // What a factory camera at 100 % hands the page through the Settings page.
+  void storeFactoryValues() {
+    for (auto& rate : panel->areaRate) rate = 255;
+    panel->peakRate = 64;
+    panel->blcMode = panel->cameraParity = 0;
+    panel->panCode = panel->tiltCode = 128;
+    panel->zoomCode = 255;
+    panel->cameraBaudCode = 96;
+    panel->aeLevel = 128;
+  }
+  // Shows the sheet with the page as its second tab; the log starts then.
+  void open() {
+    sheet.AddPage(&settings);
+    sheet.AddPage(panel.get());
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    sheet.setActivePage(1);
+    camera.clearCalls();
+  }
+  void switchTabsAndBack() {
+    sheet.setActivePage(0);
+    sheet.setActivePage(1);
+  }
+  void press(QPoint at) { testing::pressAt(panel.get(), at); }
+  void release(QPoint at) { testing::releaseAt(panel.get(), at); }
+  void moveTo(QPoint at) { testing::moveTo(panel.get(), at); }
+  // "#" checked, "." not, each group ending in "/": ".#./.#./#../#../#./".
+  std::string radioChecks() const { return checkMarks(kGroups); }
+  // Pan left and right, tilt top and bottom: "####/" all enabled.
+  std::string sideButtonsEnabled() const {
+    return testing::marks({{ids::kPanLeft, ids::kPanRight, ids::kTiltTop, ids::kTiltBottom}},
+                          [this](int id) { return enabled(id); });
+  }
+
+  platform::PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  platform::PropertyPage settings{kSettingsStandIn};
+};
+
+TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
+  const struct {
+    void (*store)(ZoomComm_1&);
+    std::vector<std::pair<int, const char*>> labels;
+    const char* checks;
+    const char* sides;
+  } cases[] = {
+      {[](ZoomComm_1&) {}, {{ids::kArea1Label, "100 %"}, {ids::kPeakLabel, "25 %"},
+        {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "100 %"}}, ".#./.#./#../#../#./", "..../"},
+      {[](ZoomComm_1& p) { p.panCode = 100; p.zoomCode = 64; }, {{ids::kZoomLabel, "398 %"}},
+       ".#./.#./#../#../#./", "####/"},
+      {[](ZoomComm_1& p) { p.tiltCode = 255; p.zoomCode = 65; }, {{ids::kZoomLabel, "396 %"}},
+       ".#./..#/#../#../#./", "####/"},
+      // Without zoom both centres are checked; the side buttons keep theirs.
+      {[](ZoomComm_1& p) { p.panCode = 0; p.tiltCode = 255; }, {}, "##./.##/#../#../#./", "..../"},
+      {[](ZoomComm_1& p) { p.panCode = 300; p.cameraParity = 3; p.cameraBaudCode = 192;
+                           p.blcMode = 2; p.zoomCode = 191; },
+       {{ids::kZoomLabel, "200 %"}}, ".../.#./.../.../../", "####/"},
+      {[](ZoomComm_1& p) { p.areaRate[2] = 128; p.peakRate = 0; p.cameraParity = 2;
+                           p.cameraBaudCode = 24; p.blcMode = 1; },
+       {{ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"}}, ".#./.#./..#/..#/.#/", "..../"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.checks);
+    storeFactoryValues();
+    c.store(*panel);
+    if (!panel->isWindowCreated()) open();
+    else switchTabsAndBack();
+    for (const auto& [label, shown] : c.labels) EXPECT_EQ(text(label), shown) << label;
+    EXPECT_EQ(radioChecks(), c.checks);
+    EXPECT_EQ(sideButtonsEnabled(), c.sides);
+    EXPECT_EQ(panel->scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
+    EXPECT_EQ(calls(), Calls{});
+    // Every check off for the next case: activation must set them all.
+    for (const auto& group : kGroups)
+      for (int id : group) panel->setCheck(id, 0);
+  }
+}
+
+TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
+  using namespace platform;  // the scroll codes
+  const struct {
+    int slider, code, dragged, label;
+    const char* shown;
+    const char* call;
+    const char* sides = "####/";
+  } cases[] = {
+      {ids::kArea1Slider, kLineLeft, 0, ids::kArea1Label, "99 %", "SetRate0(252)"},
+      {ids::kArea4Slider, kThumbTrack, 10, ids::kArea4Label, "10 %", "SetRate3(26)"},
+      {ids::kArea6Slider, kLineRight, 0, ids::kArea6Label, "100 %", "SetRate5(255)"},
+      {ids::kPeakSlider, kThumbTrack, 1, ids::kPeakLabel, "1 %", "SetRateP(3)"},
+      {ids::kLevelSlider, kThumbTrack, 200, ids::kLevelLabel, "200", "SetAELevel(200)"},
+      {ids::kZoomSlider, kThumbTrack, 101, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
+      {ids::kZoomSlider, kEndScroll, 0, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
+      // At 100 % pan and tilt are centred on the page; nothing is sent for them.
+      {ids::kZoomSlider, kLineLeft, 0, ids::kZoomLabel, "100 %", "SetDZoom(255)", "..../"},
+  };
+  panel->zoomCode = 191;
+  panel->panCode = 0;
+  open();
+  for (const auto& c : cases) {
+    camera.clearCalls();
+    scroll(c.slider, c.code, c.dragged);
+    EXPECT_EQ(panel->scrollPos(c.slider), text(c.label).split(' ')[0].toInt()) << c.call;
+    EXPECT_EQ(text(c.label), c.shown);
+    EXPECT_EQ(calls(), Calls{c.call});
+    EXPECT_EQ(sideButtonsEnabled(), c.sides) << c.call;
+  }
+  EXPECT_EQ(radioChecks(), ".#./.#./#../#../#./");
+  EXPECT_EQ(panel->panCode, 0);
+  EXPECT_EQ(panel->areaRate[3], 26);
+  EXPECT_EQ(panel->peakRate, 3);
+  EXPECT_EQ(panel->aeLevel, 200);
+  EXPECT_EQ(panel->zoomCode, 255);
+  switchTabsAndBack();
+  EXPECT_EQ(text(ids::kArea4Label), "10 %");
+}
+
+TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
+  panel->zoomCode = 191;
+  open();
+  const struct {
+    int clicked;
+    const char* checks;
+    const char* call;
+  } cases[] = {
+      {ids::kPanRight, "..#/.#./#../#../#./", "SetEZPane(255)"},
+      {ids::kPanLeft, "#../.#./#../#../#./", "SetEZPane(0)"},
+      {ids::kTiltTop, "#../#../#../#../#./", "SetEZTilt(0)"},
+      {ids::kParityEven, "#../#../..#/#../#./", "SetRePrt(2)"},
+      {ids::kBaud4800, "#../#../..#/.#./#./", "SetReBps(48)"},
+      {ids::kBlcOn, "#../#../..#/.#./.#/", "SetAEMode(1)"},
+  };
+  for (const auto& c : cases) {
+    camera.clearCalls();
+    click(c.clicked);
+    EXPECT_EQ(radioChecks(), c.checks) << c.call;
+    EXPECT_EQ(calls(), Calls{c.call});
+  }
+  EXPECT_EQ(panel->panCode, 0);
+  EXPECT_EQ(panel->tiltCode, 0);
+  EXPECT_EQ(panel->cameraParity, 2);
+  EXPECT_EQ(panel->cameraBaudCode, 48);
+  // BLC On greys exactly the seven weight sliders, also after a tab switch.
+  switchTabsAndBack();
+  for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
+  EXPECT_TRUE(enabled(ids::kLevelSlider));
+  click(ids::kBlcOff);
+  for (int slider : kWeightSliders) EXPECT_TRUE(enabled(slider)) << slider;
+  EXPECT_EQ(panel->blcMode, 0);
+}
+
+TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
+  open();
+  const struct {
+    int id;
+    QPoint inside;
+    QSize size;
+  } keys[] = {{ids::kKeyTele, kTele, {42, 71}},      {ids::kKeyWide, kWide, {42, 71}},
+              {ids::kKeyLeft, kLeft, {42, 71}},      {ids::kKeyRight, {400, 100}, {42, 71}},
+              {ids::kKeyTop, kTop, {86, 36}},        {ids::kKeyBottom, {330, 160}, {86, 36}},
+              {ids::kKeyTopLeft, {265, 45}, {42, 36}}, {ids::kKeyTopRight, {400, 45}, {42, 36}},
+              {ids::kKeyBottomLeft, {265, 160}, {42, 36}},
+              {ids::kKeyBottomRight, kBottomRight, {42, 36}}};
+  for (const auto& key : keys) {
+    const auto* picture = qobject_cast<QLabel*>(panel->control(key.id));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->pixmap().size(), key.size) << key.id;
+    EXPECT_TRUE(QRect(picture->geometry().topLeft(), key.size).contains(key.inside)) << key.id;
+    EXPECT_EQ(panel->childAt(key.inside), nullptr) << "the page itself takes the mouse " << key.id;
+  }
+}
+
+TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom) {
+  const struct {
+    QPoint at;
+    int cameraButtons;      // the camera's register before the press
+    const char* pressSets;  // nullptr: the press hits no button
+    const char* releaseSets;
+    int zoomReached;
+    const char* shown;
+    const char* sides;
+  } cases[] = {
+      {kTele, 0, "SetEZSWBtn(1)", "SetEZSWBtn(0)", 65, "397 %", "####/"},
+      {kBottomRight, 0, "SetEZSWBtn(40)", "SetEZSWBtn(0)", 191, "200 %", "####/"},
+      // Bits 6 and 7 are not the keypad's: sent along, kept on release.
+      {kWide, 192, "SetEZSWBtn(194)", "SetEZSWBtn(192)", 191, "200 %", "####/"},
+      {QPoint(290, 100), 0, nullptr, "SetEZSWBtn(0)", 255, "100 %", "..../"},  // Tele's border
+  };
+  panel->panCode = 255;
+  panel->zoomCode = 191;
+  open();
+  for (const auto& c : cases) {
+    camera.setValue("EZSWBtn", c.cameraButtons);
+    camera.clearCalls();
+    press(c.at);
+    moveTo(c.at + QPoint(3, -3));  // moving inside the held button sends nothing
+    const Calls pressed = c.pressSets ? Calls{"GetEZSWBtn()", c.pressSets} : Calls{};
+    EXPECT_EQ(calls(), pressed) << c.releaseSets;
+    camera.setValue("DZoom", c.zoomReached);
+    release(c.at);
+    EXPECT_EQ(calls(), testing::joined(pressed, {"GetEZSWBtn()", c.releaseSets, "GetDZoom()"}));
+    EXPECT_EQ(text(ids::kZoomLabel), c.shown);
+    EXPECT_EQ(panel->scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
+    EXPECT_EQ(sideButtonsEnabled(), c.sides);
+    EXPECT_EQ(panel->pressedButtons, 0);
+  }
+  EXPECT_EQ(radioChecks(), ".##/.#./#../#../#./") << "at 100 %: centres checked, Right kept";
+  // The keypad leaves the stored zoom alone: the next activation shows it.
+  switchTabsAndBack();
+  EXPECT_EQ(text(ids::kZoomLabel), "200 %");
+}
+
+TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide) {
+  const struct {
+    QPoint held;
+    QPoint border;  // still the held button
+    bool readsZoom;
+  } cases[] = {{kLeft, {285, 136}, false}, {kTop, {374, 29}, false}, {kWide, {334, 68}, true}};
+  open();
+  for (const auto& c : cases) {
+    camera.setValue("DZoom", 191);
+    press(c.held);
+    moveTo(c.border);
+    camera.clearCalls();
+    moveTo(kBlank);
+    Calls cleared{"GetEZSWBtn()", "SetEZSWBtn(0)"};
+    if (c.readsZoom) cleared.push_back("GetDZoom()");
+    EXPECT_EQ(calls(), cleared) << c.held.x() << "," << c.held.y();
+    EXPECT_EQ(text(ids::kZoomLabel), c.readsZoom ? "200 %" : "100 %");
+    moveTo(c.held);  // coming back holds nothing again
+    camera.clearCalls();
+    camera.setValue("DZoom", 255);
+    release(c.held);
+    EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)", "GetDZoom()"}));
+  }
+}
+
+// The sheet closed from the keyboard while a button is held lets it go: the
+// camera must not go on zooming after the program has ended.
+TEST_F(ZoomPage, ClosingTheSheetLetsGoOfAHeldButton) {
+  open();
+  press(kTele);
+  camera.clearCalls();
+  QTest::keyClick(&sheet, Qt::Key_Escape);
+  EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)"}));
+  EXPECT_EQ(panel->pressedButtons, 0);
+}
+
+}  // namespace
+}  // namespace ocel::sheet

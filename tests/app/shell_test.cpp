@@ -1,0 +1,255 @@
+// The shell against the recording double, driven through real Qt events:
+// the port and camera selection dialog, and the program's whole run with its
+// message boxes, library calls and their order, the connection test, the
+// hand-over and the exit status.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "gui_support.h"
+#include "panel_support/wait_window.h"
+#include "res/dialog_templates.h"
+#include "res/port_dialog_ids.h"
+#include "shell/panel_launcher.h"
+#include "shell/port_dialog.h"
+#include "shell/startup_sequence.h"
+
+namespace ocel::shell {
+namespace {
+
+namespace ids = res::port_dialog;
+using testing::Calls;
+
+class PortDialogTest : public testing::DoubleTest<PortDialog> {
+ protected:
+  void SetUp() override {
+    panel = std::make_unique<PortDialog>(*library);
+    open();
+  }
+
+  // Shows the dialog (again) as the active window, so keys reach its focus.
+  void open() {
+    panel->CreateModeless();
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+  }
+
+  // Picks an entry the way a user does: open the list, click the entry.
+  void pick(int comboId, const QString& text) {
+    auto* box = qobject_cast<QComboBox*>(panel->control(comboId));
+    ASSERT_NE(box, nullptr);
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex index = view->model()->index(box->findText(text), 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+  }
+};
+
+TEST_F(PortDialogTest, OpensWithTheDefaultsAndSortedLists) {
+  testing::expectShown(*panel, {{ids::kModel1, ids::kPal, ids::kCom1}, {ids::kModel0}});
+  EXPECT_EQ(panel->comboStrings(ids::kBaudRate), (QStringList{"2400", "4800", "9600"}));
+  EXPECT_EQ(panel->comboStrings(ids::kParity), (QStringList{"Even", "No", "Odd"}));
+  EXPECT_EQ(panel->comboSelection(ids::kBaudRate), -1);
+  EXPECT_EQ(panel->comboSelection(ids::kParity), -1);
+  EXPECT_EQ(text(ids::kBaudRate), "9600");
+  EXPECT_EQ(text(ids::kParity), "No");
+  EXPECT_EQ(text(ids::kPortLabel), "COM 1");
+  EXPECT_EQ(calls(), Calls{});
+}
+
+TEST_F(PortDialogTest, ListChoicesReachPortInitExAndSurviveModelZero) {
+  pick(ids::kBaudRate, "2400");
+  pick(ids::kParity, "Even");
+  click(ids::kNtsc);
+  click(ids::kModel0);
+  EXPECT_FALSE(panel->isControlEnabled(ids::kBaudRate));
+  EXPECT_FALSE(panel->isControlEnabled(ids::kParity));
+  EXPECT_EQ(panel->checkState(ids::kModel1), 0);
+  click(ids::kModel1);
+  EXPECT_TRUE(panel->isControlEnabled(ids::kBaudRate));
+  EXPECT_EQ(text(ids::kBaudRate), "2400");
+  click(ids::kModel0);
+  click(platform::kIdOk);
+  EXPECT_EQ(calls(), Calls{"PortInitEx(1,0,1,2400,2)"});
+  EXPECT_EQ(panel->model, 0);
+  EXPECT_EQ(panel->standard, 1);
+}
+
+// Text typed into a list's edit field changes nothing, whether Enter or a
+// click on OK ends the dialog: only a choice from the list counts. Keys go
+// where the user's keys go, to the widget with the focus.
+TEST_F(PortDialogTest, TypedTextChangesNothing) {
+  const struct {
+    const char* baud;
+    const char* parity;
+    bool enter;  // else a click on OK
+  } cases[] = {{"4800", nullptr, true}, {"2400", "Odd", false}};
+  for (const auto& c : cases) {
+    for (auto [id, typed] : {std::pair{ids::kBaudRate, c.baud}, {ids::kParity, c.parity}}) {
+      if (!typed) continue;
+      QTest::mouseClick(qobject_cast<QComboBox*>(panel->control(id))->lineEdit(), Qt::LeftButton);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(QApplication::focusWidget(), typed);
+    }
+    if (c.enter) testing::key(Qt::Key_Return);
+    else click(platform::kIdOk);
+    EXPECT_EQ(calls(), Calls{"PortInitEx(1,1,0,9600,0)"}) << c.baud;
+    EXPECT_EQ(panel->result(), platform::kIdOk);
+    camera.clearCalls();
+    open();  // the same dialog again, for the next case
+  }
+}
+
+// Enter presses the push button that has the focus; once the focus is on a
+// control that is no push button, Enter presses OK again.
+TEST_F(PortDialogTest, EnterPressesTheFocusedButtonElseOk) {
+  panel->control(platform::kIdCancel)->setFocus(Qt::TabFocusReason);
+  testing::key(Qt::Key_Return);
+  EXPECT_EQ(panel->cancelled, 1);
+  EXPECT_EQ(calls(), Calls{});
+
+  panel->cancelled = 0;
+  open();
+  panel->control(platform::kIdCancel)->setFocus(Qt::TabFocusReason);
+  testing::key(Qt::Key_Tab);  // on to the first option button
+  testing::key(Qt::Key_Return);
+  EXPECT_EQ(panel->cancelled, 0);
+  EXPECT_EQ(calls(), Calls{"PortInitEx(1,1,0,9600,0)"});
+}
+
+TEST_F(PortDialogTest, PortLabelFollowsEveryControl) {
+  const struct {
+    int clicked;
+    const char* label;
+  } steps[] = {{ids::kCom1 + 2, "COM 3"}, {ids::kNtsc, "COM 3"}, {ids::kCom4, "COM 4"},
+               {ids::kModel0, "COM 4"},   {ids::kCom1 + 1, "COM 2"}, {ids::kPal, "COM 2"}};
+  for (const auto& step : steps) {
+    click(step.clicked);
+    EXPECT_EQ(text(ids::kPortLabel), step.label) << step.clicked;
+  }
+  for (int id = ids::kCom1; id <= ids::kCom4; ++id)
+    EXPECT_EQ(panel->checkState(id), id == ids::kCom1 + 1) << id;
+  click(ids::kModel1);
+  pick(ids::kParity, "Odd");
+  EXPECT_EQ(text(ids::kPortLabel), "COM 2");
+  click(platform::kIdOk);
+  EXPECT_EQ(calls(), Calls{"PortInitEx(2,1,0,9600,1)"});
+}
+
+// Abbrechen, Esc and the close box each cancel and call nothing.
+TEST_F(PortDialogTest, EveryWayOutButOkCancelsAndCallsNothing) {
+  const std::function<void()> ways[] = {[this] { click(platform::kIdCancel); },
+                                        [this] { QTest::keyClick(panel.get(), Qt::Key_Escape); },
+                                        [this] { panel->close(); }};
+  for (const auto& leave : ways) {
+    open();
+    panel->cancelled = 0;
+    click(ids::kCom4);
+    leave();
+    EXPECT_EQ(panel->cancelled, 1);
+    EXPECT_FALSE(panel->isVisible());
+  }
+  EXPECT_EQ(calls(), Calls{});
+}
+
+const QString kLoading = "Loading DLL", kLoaded = "Loading DLL ok";
+const QString kNoConnection =
+    "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
+
+class RecordingLauncher : public PanelLauncher {
+ public:
+  void runClassicPanel(const Handover& handover) override { record("classic", handover); }
+  void runSettingsSheet(const Handover& handover) override { record("sheet", handover); }
+  void record(const char* panel, const Handover& handover) {
+    runs.push_back(panel);
+    standard = handover.videoStandard;
+    waitWindowVisible = handover.waitWindow.isVisible();
+  }
+
+  std::vector<std::string> runs;
+  int standard = -1;
+  bool waitWindowVisible = false;
+};
+
+class StartupSequence : public ::testing::Test {
+ protected:
+  int run(const std::string& libraryName = OCEL400_DOUBLE_PATH) {
+    StartupOptions options;
+    options.libraryName = libraryName;
+    options.panels = &launcher;
+    return runStartupSequence(options);
+  }
+
+  testing::ScriptedPrompts prompts;
+  RecordingDouble camera{OCEL400_DOUBLE_PATH};
+  RecordingLauncher launcher;
+};
+
+// Passing puts the sharpness back and runs the sheet over the wait window;
+// failing is reported over the wait window and ends the run with 1.
+TEST_F(StartupSequence, ConnectionTestPassesOrFails) {
+  for (const bool passes : {true, false}) {
+    SCOPED_TRACE(passes ? "passes" : "fails");
+    camera.clearCalls();
+    prompts.messages.clear();
+    camera.queueAnswer("Shape", 200);
+    camera.queueAnswer("Shape", passes ? 196 : 200);
+    testing::clickWhenShows<PortDialog>({platform::kIdOk});
+    EXPECT_EQ(run(), passes ? 0 : 1);
+    Calls expected =
+        testing::callsIn("PortInitEx(1,1,0,9600,0) GetShape() SetShape(196) GetShape()");
+    if (passes) expected.push_back("SetShape(200)");
+    EXPECT_EQ(camera.calls(), expected);
+    std::vector<QString> texts{kLoading, kLoaded};
+    if (!passes) texts.push_back(kNoConnection);
+    EXPECT_EQ(prompts.texts(), texts);
+    EXPECT_EQ(prompts.messages.back().ownerVisible, !passes) << "the wait window owns it";
+  }
+  EXPECT_EQ(launcher.runs, std::vector<std::string>{"sheet"});
+  EXPECT_TRUE(launcher.waitWindowVisible);
+  EXPECT_EQ(prompts.messages.back().caption, "Ocel Error!");
+}
+
+TEST_F(StartupSequence, ModelZeroRunsTheClassicPanelWithTheChosenStandard) {
+  camera.setValue("Shape", 100);
+  testing::clickWhenShows<PortDialog>(
+      {res::port_dialog::kModel0, res::port_dialog::kNtsc, platform::kIdOk});
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(launcher.runs, std::vector<std::string>{"classic"});
+  EXPECT_EQ(launcher.standard, 1);
+  EXPECT_EQ(camera.calls().front(), "PortInitEx(1,0,1,9600,0)");
+}
+
+TEST_F(StartupSequence, CancelEndsWithoutWaitWindowOrAnyCall) {
+  testing::clickWhenShows<PortDialog>({res::port_dialog::kCom4, platform::kIdCancel});
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(camera.calls(), Calls{});
+  EXPECT_EQ(prompts.texts(), (std::vector<QString>{kLoading, kLoaded}));
+  for (QWidget* window : QApplication::topLevelWidgets())
+    EXPECT_EQ(qobject_cast<panel_support::WaitWindow*>(window), nullptr);
+}
+
+TEST_F(StartupSequence, LibraryThatCannotBeLoadedIsNamedAndExitsOne) {
+  EXPECT_EQ(run("/nonexistent/Ocel400.so"), 1);
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[0].text, kLoading);
+  EXPECT_TRUE(prompts.messages[1].text.contains("/nonexistent/Ocel400.so"));
+  EXPECT_EQ(prompts.messages[1].caption, "Ocel Error!");
+}
+
+TEST_F(StartupSequence, MissingExportIsNamedAndExitsOneBeforeThePortDialog) {
+  EXPECT_EQ(run(OCEL400_DOUBLE_NO_GETSHAPE_PATH), 1);
+  ASSERT_EQ(prompts.messages.size(), 3u);
+  EXPECT_EQ(prompts.messages[1].text, kLoaded);
+  EXPECT_TRUE(prompts.messages[2].text.contains("GetShape"));
+  EXPECT_FALSE(prompts.messages[2].text.contains("SetShape"));
+  EXPECT_EQ(camera.calls(), Calls{});
+}
+
+}  // namespace
+}  // namespace ocel::shell
