@@ -42,9 +42,9 @@ TEST_P(FaultInjection, BoundedTruthfulAndRecoverable) { checkFault(opener(), Get
 
 INSTANTIATE_TEST_SUITE_P(
     EveryFault, FaultInjection, ::testing::ValuesIn(kFaultCases),
-    [](const ::testing::TestParamInfo<FaultCase>& info) {
-      return std::string(ocelsim::faultName(info.param.fault)) + "_" +
-             std::to_string(info.param.percent);
+    [](const ::testing::TestParamInfo<FaultCase>& param) {
+      return std::string(ocelsim::faultName(param.param.fault)) + "_" +
+             std::to_string(param.param.percent);
     });
 
 TEST_F(Port, SettingsReachThePortReopenAndAVanishedCamera) {
