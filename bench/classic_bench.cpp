@@ -8,15 +8,15 @@
 #include <cstdio>
 #include <vector>
 
-#include "panel_bench.h"
 #include "bench_command_line.h"
 #include "classic/camera_panel.h"
 #include "ocel400sim/pty_camera.h"
+#include "panel_bench.h"
+#include "panel_support/wait_window.h"
 #include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
 #include "res/classic_panel_ids.h"
 #include "res/dialog_templates.h"
-#include "panel_support/wait_window.h"
 
 using namespace ocelbench;  // the benches' timing and report helpers
 

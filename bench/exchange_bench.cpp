@@ -113,14 +113,13 @@ void measureLateReplies(int rounds) {
     SetShape(static_cast<std::uint16_t>(written));
     const int read = GetShape();
     roundMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    if (LastResult() != OCEL400_DONE)
-      ++unanswered;
-    else if (read != written)
-      ++stale;
+    if (LastResult() != OCEL400_DONE) ++unanswered;
+    else if (read != written) ++stale;
   }
-  std::printf("late replies (late:50): %d rounds of write + read-back, %d stale values accepted, "
-              "%d read-backs unanswered, round median %.0f ms\n",
-              rounds, stale, unanswered, median(roundMs));
+  std::printf(
+      "late replies (late:50): %d rounds of write + read-back, %d stale values accepted, "
+      "%d read-backs unanswered, round median %.0f ms\n",
+      rounds, stale, unanswered, median(roundMs));
 }
 
 void report(const char* what, const Figures& f, double floorMs) {
@@ -163,13 +162,13 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  std::printf("floor %.2f ms (%s), %d exchanges each\n", floorMs,
-              instant ? "the pause; the camera answers at once"
-                      : "28 characters at 9600 baud + 30 ms",
-              count);
+  std::printf(
+      "floor %.2f ms (%s), %d exchanges each\n", floorMs,
+      instant ? "the pause; the camera answers at once" : "28 characters at 9600 baud + 30 ms",
+      count);
   {
-    Simulator camera(simulator, link, instant ? std::vector<std::string>{"--instant"}
-                                              : std::vector<std::string>{});
+    Simulator camera(simulator, link,
+                     instant ? std::vector<std::string>{"--instant"} : std::vector<std::string>{});
     if (PortInitEx(1, 1, 0, 9600, 0) != OCEL400_DONE) {
       std::fprintf(stderr, "cannot open the simulator's port %s\n", link.c_str());
       return 1;
@@ -181,8 +180,9 @@ int main(int argc, char** argv) {
     Simulator camera(simulator, link, {"--fault", "silence"});
     PortInit(1);
     const Figures silent = measure(1, [](int) { SetShape(100); });
-    std::printf("%-28s %7.0f ms  bound %.0f ms  ratio %.3f  result %u\n", "write to a silent camera",
-                silent.medianMs, kSilentBoundMs, silent.medianMs / kSilentBoundMs, LastResult());
+    std::printf("%-28s %7.0f ms  bound %.0f ms  ratio %.3f  result %u\n",
+                "write to a silent camera", silent.medianMs, kSilentBoundMs,
+                silent.medianMs / kSilentBoundMs, LastResult());
   }
   fs::remove_all(dir);
   return 0;

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "bench_command_line.h"
-#include "panel_bench.h"
 #include "ocel400sim/pty_camera.h"
+#include "panel_bench.h"
 #include "panel_support/wait_window.h"
 #include "platform/loaded_library.h"
 #include "res/settings_page_ids.h"
-#include "shell/connection_test.h"
 #include "sheet/settings_page.h"
 #include "sheet/zoom_comm_page.h"
+#include "shell/connection_test.h"
 
 using namespace ocelbench;  // the benches' timing and report helpers
 

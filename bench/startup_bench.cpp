@@ -16,11 +16,11 @@
 
 #include "bench_command_line.h"
 #include "ocel400sim/pty_camera.h"
+#include "panel_support/wait_window.h"
 #include "platform/user_prompts.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
-#include "panel_support/wait_window.h"
 
 namespace {
 
@@ -60,8 +60,7 @@ void pressOkOnPortDialog() {
   QTimer::singleShot(0, [] {
     if (auto* dialog = qobject_cast<ocel::shell::PortDialog*>(QApplication::activeModalWidget()))
       QMetaObject::invokeMethod(dialog, "accept");
-    else
-      pressOkOnPortDialog();
+    else pressOkOnPortDialog();
   });
 }
 
@@ -113,9 +112,13 @@ int main(int argc, char* argv[]) {
 
   const double floorMs = 4 * kExchangeFloorMs;
   std::printf("QApplication set-up: %.1f ms\n", applicationMs);
-  std::printf("start to wait window (library load, port dialog answered at once), median of %d: "
-              "%.1f ms\n", runs, median(toWaitWindow));
-  std::printf("connection test (2 reads + 2 writes), median of %d: %.1f ms, floor %.1f ms, "
-              "ratio %.3f\n", runs, median(connectionTest), floorMs, median(connectionTest) / floorMs);
+  std::printf(
+      "start to wait window (library load, port dialog answered at once), median of %d: "
+      "%.1f ms\n",
+      runs, median(toWaitWindow));
+  std::printf(
+      "connection test (2 reads + 2 writes), median of %d: %.1f ms, floor %.1f ms, "
+      "ratio %.3f\n",
+      runs, median(connectionTest), floorMs, median(connectionTest) / floorMs);
   return 0;
 }

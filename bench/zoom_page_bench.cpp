@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "bench_command_line.h"
-#include "panel_bench.h"
 #include "ocel400sim/pty_camera.h"
+#include "panel_bench.h"
 #include "platform/loaded_library.h"
 #include "res/zoom_page_ids.h"
 #include "sheet/zoom_comm_page.h"
@@ -77,8 +77,8 @@ int main(int argc, char* argv[]) {
   click(ids::kBaud4800);
   std::printf("camera line now %d baud, the program's 9600; one run each:\n", camera.cameraBaud());
   report("pan click (1 call)", timedMs([&] { click(ids::kPanLeft); }), kCallBoundMs, "bound");
-  report("keypad press (2 calls)",
-         timedMs([&] { mouse(page, QEvent::MouseButtonPress, kTele); }), 2 * kCallBoundMs, "bound");
+  report("keypad press (2 calls)", timedMs([&] { mouse(page, QEvent::MouseButtonPress, kTele); }),
+         2 * kCallBoundMs, "bound");
   report("keypad release (3 calls)",
          timedMs([&] { mouse(page, QEvent::MouseButtonRelease, kTele); }), 3 * kCallBoundMs,
          "bound");

@@ -13,6 +13,9 @@
 
 namespace ocel::config {
 
+// Laid out by hand: the tables keep a row a line.
+// clang-format off
+
 inline constexpr const char* kSection = "Ocel400 Configuration";
 
 template <class Camera>
@@ -145,5 +148,7 @@ const std::vector<ConfigurationKey<Camera>>& settingsPageKeys() {
 #undef OCEL_SHUTTER_KEY
 #undef OCEL_AREA_ROW_KEY
 #undef OCEL_LEADING_KEYS
+
+// clang-format on
 
 }  // namespace ocel::config

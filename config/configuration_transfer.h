@@ -16,8 +16,8 @@ namespace ocel::config {
 // all to the file at once: a save that fails or is killed leaves the file
 // as it was.
 template <class Camera>
-FileWrite saveConfiguration(const Camera& camera,
-                            const std::vector<ConfigurationKey<Camera>>& keys, ProfileFile& file) {
+FileWrite saveConfiguration(const Camera& camera, const std::vector<ConfigurationKey<Camera>>& keys,
+                            ProfileFile& file) {
   std::vector<ProfileEntry> entries;
   for (const ConfigurationKey<Camera>& key : keys)
     entries.push_back({key.key, std::to_string(key.read(camera))});

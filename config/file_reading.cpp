@@ -11,9 +11,7 @@ namespace ocel::config {
 
 namespace {
 
-FileText refused(std::string reason) {
-  return {FileText::Status::Refused, {}, std::move(reason)};
-}
+FileText refused(std::string reason) { return {FileText::Status::Refused, {}, std::move(reason)}; }
 
 // Why st is not a file to read, or empty when it is one.
 std::string refusalFor(const struct stat& st) {
@@ -30,8 +28,8 @@ FileText readTextFile(const std::string& path) {
   struct stat before {};
   if (stat(path.c_str(), &before) != 0) {
     const bool missing = errno == ENOENT || errno == ENOTDIR;
-    return {missing ? FileText::Status::Missing : FileText::Status::Refused, {},
-            std::strerror(errno)};
+    return {
+        missing ? FileText::Status::Missing : FileText::Status::Refused, {}, std::strerror(errno)};
   }
   if (std::string why = refusalFor(before); !why.empty()) return refused(why);
 

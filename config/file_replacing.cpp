@@ -52,8 +52,7 @@ FileWrite writeInPlace(const std::string& path, const std::string& text) {
     close(fd);
     return failed(error);
   }
-  const bool written = writeAll(fd, text) &&
-                       ftruncate(fd, size) == 0 && fsync(fd) == 0;
+  const bool written = writeAll(fd, text) && ftruncate(fd, size) == 0 && fsync(fd) == 0;
   const int error = errno;
   close(fd);
   return written ? FileWrite{true, {}} : failed(error);

@@ -16,8 +16,7 @@ std::string_view trim(std::string_view s) {
 }
 
 bool sameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -85,8 +84,7 @@ struct SectionSpan {
   std::size_t first, last;
 };
 
-std::optional<SectionSpan> findSection(const std::vector<Line>& lines,
-                                       std::string_view section) {
+std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto name = sectionName(lines[i].content);
     if (!name || !sameName(*name, section)) continue;
@@ -160,9 +158,8 @@ std::optional<std::int32_t> parsePlainDecimal(std::string_view text) {
   if (text.empty()) return std::nullopt;
   const bool negative = text.front() == '-';
   const std::string_view digits = negative ? text.substr(1) : text;
-  if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) {
-        return c >= '0' && c <= '9';
-      }))
+  if (digits.empty() ||
+      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return std::nullopt;
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -8,7 +8,8 @@
 
 namespace ocel::classic {
 
-CameraPanel_1::CameraPanel_1(const platform::LoadedLibrary& library, panel_support::WaitWindow& waitWindow)
+CameraPanel_1::CameraPanel_1(const platform::LoadedLibrary& library,
+                             panel_support::WaitWindow& waitWindow)
     : platform::Dialog(res::classicPanelTemplate()), library_(library), waitWindow_(waitWindow) {
   for (const ModeGroup* group : {&kGainGroup, &kShutterGroup, &kWhiteBalanceGroup})
     for (int i = 0; i < 4; ++i)

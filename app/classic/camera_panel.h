@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "platform/dialog.h"
 #include "panel_support/entry_points.h"
+#include "platform/dialog.h"
 
 namespace ocel::panel_support {
 class WaitWindow;
@@ -15,6 +15,7 @@ class WaitWindow;
 namespace ocel::classic {
 
 // The exports the panel calls, in the order it binds them.
+// clang-format off
 #define OCEL_CLASSIC_PANEL_EXPORTS(X)                                                          \
   X(SelectArea) X(SetNegPos) X(SetMode) X(SetModeWB) X(SetModeES) X(SetModeGC) X(SetUsflg)     \
   X(SetAEMode) X(SetMWBR) X(SetMWBB) X(SetMES) X(SetMGC) X(SetAEOff) X(SetAEArea)             \
@@ -23,6 +24,7 @@ namespace ocel::classic {
   X(GetATWRes) X(GetCGamma) X(GetAEOff) X(GetYGamma) X(GetMWBR) X(GetMWBB) X(GetShape)         \
   X(GetMGC) X(GetMES) X(GetAEArea) X(ReadArea)
 OCEL_DEFINE_ENTRY_POINTS(ClassicPanelEntryPoints, OCEL_CLASSIC_PANEL_EXPORTS);
+// clang-format on
 
 struct ModeGroup;
 

@@ -13,9 +13,10 @@ namespace ocel::classic {
 void CameraPanel_1::OnHScroll(int code, int position, int controlId) {
   const int current = scrollPos(controlId);
   const auto [minimum, maximum] = scrollRange(controlId);
-  const int next = controlId == ids::kShutterSlider
-                       ? shutterSliderPosition(code, current, position)
-                       : panel_support::plainSliderPosition(code, current, position, minimum, maximum);
+  const int next =
+      controlId == ids::kShutterSlider
+          ? shutterSliderPosition(code, current, position)
+          : panel_support::plainSliderPosition(code, current, position, minimum, maximum);
   setScrollPos(controlId, next);
 
   switch (controlId) {
@@ -35,8 +36,9 @@ void CameraPanel_1::OnHScroll(int code, int position, int controlId) {
       return;
     default: break;
   }
-  const auto plain = std::find_if(kPlainSliders.begin(), kPlainSliders.end(),
-                                  [controlId](const PlainSlider& s) { return s.slider == controlId; });
+  const auto plain =
+      std::find_if(kPlainSliders.begin(), kPlainSliders.end(),
+                   [controlId](const PlainSlider& s) { return s.slider == controlId; });
   if (plain == kPlainSliders.end()) return;
   setControlText(plain->label, QString::number(next));
   (entries_.*plain->setter)(static_cast<std::uint16_t>(next));

@@ -12,6 +12,9 @@
 
 namespace ocel::classic {
 
+// Laid out by hand: the tables keep a row a line.
+// clang-format off
+
 namespace ids = res::classic_panel;
 
 using ModeSetter = decltype(&::SetModeGC);
@@ -99,5 +102,7 @@ inline constexpr GridPattern kCross{{0, 0, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 1, 1, 
 
 // The bit of a grid column (1 at the left) in its row mask.
 inline constexpr std::int32_t columnBit(int column) { return 16 >> (column - 1); }
+
+// clang-format on
 
 }  // namespace ocel::classic

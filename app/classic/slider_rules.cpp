@@ -16,6 +16,7 @@ using platform::kLineLeft;
 using platform::kLineRight;
 using platform::kThumbTrack;
 
+// clang-format off
 // The twenty standard shutter speeds (x of 1/x s) the arrows step through.
 constexpr std::array<int, 20> kShutterLadder{50,   60,   100,  120,  175,   250,   350,
                                              500,  700,  1000, 1400, 2000,  2800,  4000,
@@ -33,6 +34,7 @@ constexpr std::array<SnapLimit, 19> kSnapLimits{{{55, 50},      {80, 60},      {
                                                  {3400, 2800},  {4800, 4000},  {6800, 5600},
                                                  {9000, 8000},  {13000, 10000}, {18000, 16000},
                                                  {25000, 20000}}};
+// clang-format on
 
 }  // namespace
 

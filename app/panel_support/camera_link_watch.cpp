@@ -23,8 +23,9 @@ void CameraLinkWatch::afterUserAction(QWidget* owner) {
   }
   if (!armed_) return;
   armed_ = false;
-  platform::userPrompts().showMessage(owner, QString::fromUtf8(res::kCameraStoppedAnswering).arg(portName_),
-                                      QString::fromUtf8(res::kErrorCaption));
+  platform::userPrompts().showMessage(
+      owner, QString::fromUtf8(res::kCameraStoppedAnswering).arg(portName_),
+      QString::fromUtf8(res::kErrorCaption));
 }
 
 WatchedUserActions::WatchedUserActions(CameraLinkWatch& watch) {

@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
+#include "panel_support/program_status.h"
 #include "platform/user_prompts.h"
 #include "res/strings.h"
-#include "panel_support/program_status.h"
 
 namespace ocel::panel_support {
 

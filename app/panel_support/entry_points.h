@@ -71,14 +71,14 @@ class EntryPointBinder {
 
 // Defines an entry point table from an X-macro list of export names. Its
 // bind() fills every member, in list order, and reports missing exports.
-#define OCEL_DEFINE_ENTRY_POINTS(TableName, EXPORTS)                                  \
-  struct TableName {                                                                   \
-    EXPORTS(OCEL_ENTRY_POINT_MEMBER)                                                   \
-    bool bind(const ::ocel::platform::LoadedLibrary& library, QWidget* owner) {        \
-      ::ocel::panel_support::EntryPointBinder binder(library);                         \
-      EXPORTS(OCEL_ENTRY_POINT_BIND)                                                   \
-      return binder.complete(owner);                                                   \
-    }                                                                                  \
+#define OCEL_DEFINE_ENTRY_POINTS(TableName, EXPORTS)                            \
+  struct TableName {                                                            \
+    EXPORTS(OCEL_ENTRY_POINT_MEMBER)                                            \
+    bool bind(const ::ocel::platform::LoadedLibrary& library, QWidget* owner) { \
+      ::ocel::panel_support::EntryPointBinder binder(library);                  \
+      EXPORTS(OCEL_ENTRY_POINT_BIND)                                            \
+      return binder.complete(owner);                                            \
+    }                                                                           \
   }
 
 }  // namespace ocel::panel_support

@@ -136,7 +136,8 @@ void ScrollBarControl::paintEvent(QPaintEvent* event) {
   initStyleOption(&bar);
   QStyleOptionFocusRect frame;
   frame.initFrom(this);
-  frame.rect = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this)
+  frame.rect = style()
+                   ->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this)
                    .adjusted(1, 1, -1, -1);
   QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }

@@ -104,7 +104,7 @@ class ScrollBarControl : public QScrollBar {
  private:
   void onActionTriggered(int action);
 
-  bool notifying_ = false;      // inside scrolled(): the handler may move the thumb
+  bool notifying_ = false;  // inside scrolled(): the handler may move the thumb
   bool actionSincePress_ = false;
   int lastTrackedPosition_ = 0;
 };

@@ -32,9 +32,7 @@ QFont dialogFont() {
 
 // Static texts, frames and pictures let the mouse through to the dialog,
 // which gets the left-button and pointer-move messages over them.
-void passMouseToDialog(QWidget* widget) {
-  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+void passMouseToDialog(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 UserActionObserver& userActionObserver() {
   static UserActionObserver observer;
@@ -168,11 +166,10 @@ QWidget* Dialog::createControl(const ControlTemplate& entry) {
       auto* bar = new ScrollBarControl(this);
       bar->setRange(0, 100);
       bar->setPageStep(0);
-      connect(bar, &ScrollBarControl::scrolled, this,
-              [this, id](int code, int position) {
-                OnHScroll(code, position, id);
-                userActionHandled();
-              });
+      connect(bar, &ScrollBarControl::scrolled, this, [this, id](int code, int position) {
+        OnHScroll(code, position, id);
+        userActionHandled();
+      });
       widget = bar;
       break;
     }

@@ -27,7 +27,8 @@ class LoadedLibrary {
   const std::string& fileName() const { return fileName_; }
 
  private:
-  LoadedLibrary(void* handle, std::string fileName) : handle_(handle), fileName_(std::move(fileName)) {}
+  LoadedLibrary(void* handle, std::string fileName)
+      : handle_(handle), fileName_(std::move(fileName)) {}
 
   void* handle_;
   std::string fileName_;

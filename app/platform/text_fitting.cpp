@@ -14,8 +14,8 @@ struct Narrowing {
   int smaller;
   int tighter;
 };
-constexpr Narrowing kNarrowings[] = {{0, 5}, {1, 0}, {1, 5}, {0, 10}, {1, 10},
-                                     {2, 0}, {2, 5}, {2, 10}};
+constexpr Narrowing kNarrowings[] = {{0, 5},  {1, 0}, {1, 5}, {0, 10},
+                                     {1, 10}, {2, 0}, {2, 5}, {2, 10}};
 
 // Another control is on a text's line when it spans the text's middle: a
 // frame whose edge merely grazes the text's rectangle from below is not.

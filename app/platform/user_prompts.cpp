@@ -23,9 +23,9 @@ constexpr int kExtraNameCharacters = 30;
 // The file dialog's detail columns (size, type, date) as wide as their
 // contents, whatever the language; the name column takes the rest.
 void fitDetailColumns(QFileDialog& dialog) {
-  dialog.resize(dialog.sizeHint().width() +
-                    kExtraNameCharacters * dialog.fontMetrics().averageCharWidth(),
-                dialog.sizeHint().height());
+  dialog.resize(
+      dialog.sizeHint().width() + kExtraNameCharacters * dialog.fontMetrics().averageCharWidth(),
+      dialog.sizeHint().height());
   auto* view = dialog.findChild<QTreeView*>();
   if (view == nullptr) return;
   QHeaderView* header = view->header();

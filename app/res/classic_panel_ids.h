@@ -5,6 +5,8 @@
 
 namespace ocel::res::classic_panel {
 
+// Laid out by hand: the ids in groups, as the template lists them.
+// clang-format off
 #define OCEL_CLASSIC_PANEL_IDS(X)                                                               \
   /* Option buttons. */                                                                         \
   X(kNegative, 1000) X(kPositive, 1001) X(kCameraMode, 1014) X(kRemoteMode, 1015)               \
@@ -28,6 +30,7 @@ namespace ocel::res::classic_panel {
   /* Frames around the gain, shutter, white balance and AE mode groups. */                      \
   X(kGainFrame, 1128) X(kShutterFrame, 1129) X(kWhiteBalanceFrame, 1130) X(kAeModeFrame, 1131)
 OCEL_DEFINE_CONTROL_IDS(OCEL_CLASSIC_PANEL_IDS)
+// clang-format on
 
 // The AE area grid's check boxes, row by row from the top, columns from the
 // left.

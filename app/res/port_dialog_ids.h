@@ -5,6 +5,8 @@
 
 namespace ocel::res::port_dialog {
 
+// Laid out by hand: the ids in groups, as the template lists them.
+// clang-format off
 #define OCEL_PORT_DIALOG_IDS(X)                                     \
   X(kModel0, 1170) /* "Ocel  xxx" */                                \
   X(kModel1, 1171) /* "Ocel  xxx -1" */                             \
@@ -13,5 +15,6 @@ namespace ocel::res::port_dialog {
   X(kBaudRate, 1176) X(kParity, 1177)                               \
   X(kPortLabel, 1078)
 OCEL_DEFINE_CONTROL_IDS(OCEL_PORT_DIALOG_IDS)
+// clang-format on
 
 }  // namespace ocel::res::port_dialog

@@ -5,6 +5,8 @@
 
 namespace ocel::res::settings_page {
 
+// Laid out by hand: the ids in groups, as the template lists them.
+// clang-format off
 #define OCEL_SETTINGS_PAGE_IDS(X)                                                               \
   /* Image mode and control source. */                                                         \
   X(kNeg, 1000) X(kPos, 1001) X(kNegBw, 1016) X(kPosBw, 1019) X(kCamera, 1014) X(kRemote, 1015) \
@@ -37,5 +39,6 @@ namespace ocel::res::settings_page {
   /* Frames around the gain, shutter and white balance groups. */                              \
   X(kGainFrame, 1128) X(kShutterFrame, 1129) X(kWhiteBalanceFrame, 1130)
 OCEL_DEFINE_CONTROL_IDS(OCEL_SETTINGS_PAGE_IDS)
+// clang-format on
 
 }  // namespace ocel::res::settings_page

@@ -124,8 +124,8 @@ std::vector<ControlTemplate> controls() {
   constexpr int kRows[5] = {120, 135, 149, 163, 176};
   for (int row = 0; row < 5; ++row)
     for (int column = 0; column < 5; ++column)
-      list.push_back({ids::kGridBoxes[row][column], ControlKind::CheckBox, "",
-                      kColumns[column], kRows[row], 9, 10});
+      list.push_back({ids::kGridBoxes[row][column], ControlKind::CheckBox, "", kColumns[column],
+                      kRows[row], 9, 10});
   return list;
 }
 
@@ -133,7 +133,7 @@ std::vector<ControlTemplate> controls() {
 
 const platform::DialogTemplate& classicPanelTemplate() {
   static const platform::DialogTemplate dialog{130, "Ocel - Serie  /   V 2.3", 382, 197,
-                                                controls()};
+                                               controls()};
   return dialog;
 }
 

@@ -12,7 +12,10 @@ namespace ids = port_dialog;
 
 const platform::DialogTemplate& portDialogTemplate() {
   static const platform::DialogTemplate dialog{
-      133, "Ocel - Serie  /   V 2.3", 182, 165,
+      133,
+      "Ocel - Serie  /   V 2.3",
+      182,
+      165,
       {
           {kNoId, ControlKind::GroupFrame, "", 7, 8, 162, 20},
           {kNoId, ControlKind::GroupFrame, "", 7, 29, 162, 20},

@@ -6,7 +6,10 @@ namespace ocel::res {
 
 const platform::DialogTemplate& waitWindowTemplate() {
   static const platform::DialogTemplate dialog{
-      156, "", 178, 46,
+      156,
+      "",
+      178,
+      46,
       {
           {platform::kNoId, platform::ControlKind::Label,
            "Please wait while program is being initialized ...", 14, 17, 154, 12},

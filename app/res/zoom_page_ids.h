@@ -6,6 +6,8 @@
 
 namespace ocel::res::zoom_page {
 
+// Laid out by hand: the ids in groups, as the template lists them.
+// clang-format off
 #define OCEL_ZOOM_PAGE_IDS(X)                                                                   \
   /* BLC: the one automatic pair of option buttons, weights and AE level. */                    \
   X(kBlcOff, 1177) X(kBlcOn, 1178)                                                              \
@@ -25,5 +27,6 @@ namespace ocel::res::zoom_page {
   X(kKeyLeft, 1224) X(kKeyTele, 1219) X(kKeyWide, 1220) X(kKeyRight, 1225)                      \
   X(kKeyBottomLeft, 1230) X(kKeyBottom, 1223) X(kKeyBottomRight, 1231)
 OCEL_DEFINE_CONTROL_IDS(OCEL_ZOOM_PAGE_IDS)
+// clang-format on
 
 }  // namespace ocel::res::zoom_page

@@ -9,9 +9,9 @@ namespace ocel::res {
 inline constexpr const char* kBlcAreaDiagram = "bitmap-143";  // 85 x 87 px
 inline constexpr const char* kKeyWideFace = "bitmap-144";     // 42 x 71 px
 inline constexpr const char* kKeyTeleFace = "bitmap-145";
-inline constexpr const char* kKeyTopFace = "bitmap-146";      // 86 x 36 px
+inline constexpr const char* kKeyTopFace = "bitmap-146";  // 86 x 36 px
 inline constexpr const char* kKeyBottomFace = "bitmap-147";
-inline constexpr const char* kKeyLeftFace = "bitmap-148";     // 42 x 71 px
+inline constexpr const char* kKeyLeftFace = "bitmap-148";  // 42 x 71 px
 inline constexpr const char* kKeyRightFace = "bitmap-149";
 inline constexpr const char* kKeyTopLeftFace = "bitmap-150";  // 42 x 36 px
 inline constexpr const char* kKeyTopRightFace = "bitmap-151";

@@ -62,8 +62,7 @@ bool EingabeBool_1::OnInitDialog() {
   if (entries_.GetMode() == 0) {
     remoteControl = shutterManual = gainManual = 0;
   } else {
-    if (gainMode == kManual)
-      unlockDependents(kGainGroup);
+    if (gainMode == kManual) unlockDependents(kGainGroup);
     else
       for (const ChoiceButton& button : kDigitalGainButtons) enableControl(button.id, false);
     if (whiteBalanceMode == kManual) unlockDependents(kWhiteBalanceGroup);

@@ -19,6 +19,7 @@ namespace ocel::sheet {
 class ZoomComm_1;
 
 // The exports the page calls, in the order it binds them.
+// clang-format off
 #define OCEL_SETTINGS_PAGE_EXPORTS(X)                                                          \
   X(SetNegPos) X(SetMode) X(SetModeWB) X(SetModeES) X(SetModeGC) X(SetUsflg) X(SetMWBR)        \
   X(SetMWBB) X(SetMES) X(SetMGC) X(SetAesRes) X(SetAgcRes) X(SetShape) X(SetYGamma)            \
@@ -32,6 +33,7 @@ class ZoomComm_1;
   X(GetRate0) X(GetRate1) X(GetRate2) X(GetRate3) X(GetRate4) X(GetRate5) X(GetRateP)          \
   X(GetAELevel) X(GetAEMode) X(GetDigAgc)
 OCEL_DEFINE_ENTRY_POINTS(SettingsPageEntryPoints, OCEL_SETTINGS_PAGE_EXPORTS);
+// clang-format on
 
 struct ModeGroup;
 struct ChoiceButton;
@@ -42,8 +44,8 @@ class EingabeBool_1 : public platform::PropertyPage {
   Q_OBJECT
  public:
   // The page borrows the library, the zoom page and the wait window.
-  EingabeBool_1(const platform::LoadedLibrary& library, int videoStandard,
-                ZoomComm_1& zoomCommPage, panel_support::WaitWindow& waitWindow);
+  EingabeBool_1(const platform::LoadedLibrary& library, int videoStandard, ZoomComm_1& zoomCommPage,
+                panel_support::WaitWindow& waitWindow);
 
   // 1 while the camera is under remote control: the mode buttons are in
   // force. Under camera control only Automatic is sent.

@@ -36,7 +36,7 @@ void EingabeBool_1::OnHScroll(int code, int position, int controlId) {
 void EingabeBool_1::moveManualGain(int code, int position) {
   const auto [minimum, maximum] = scrollRange(ids::kManualGainSlider);
   const int next = panel_support::plainSliderPosition(code, scrollPos(ids::kManualGainSlider),
-                                                   position, minimum, maximum);
+                                                      position, minimum, maximum);
   setScrollPos(ids::kManualGainSlider, next);
   const double decibels = manualGainDecibels(next);
   setControlText(

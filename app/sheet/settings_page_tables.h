@@ -14,6 +14,9 @@
 
 namespace ocel::sheet {
 
+// Laid out by hand: the tables keep a row a line.
+// clang-format off
+
 namespace ids = res::settings_page;
 using Entries = SettingsPageEntryPoints;
 
@@ -181,5 +184,7 @@ inline constexpr std::array<ResetCall, 34> kFactoryReset{
     OCEL_RESET(DZoom, 255),    OCEL_RESET(AEMode, 0),    OCEL_RESET(DigAgc, 3),
     OCEL_RESET(Mode, 0)};
 #undef OCEL_RESET
+
+// clang-format on
 
 }  // namespace ocel::sheet

@@ -21,11 +21,13 @@ class LoadedLibrary;
 namespace ocel::sheet {
 
 // The exports the page calls, in the order it binds them.
+// clang-format off
 #define OCEL_ZOOM_PAGE_EXPORTS(X)                                                             \
   X(SetRePrt) X(SetReBps) X(SetEZSWBtn) X(SetEZPane) X(SetEZTilt) X(SetDZoom) X(SetAEMode)   \
   X(SetRate0) X(SetRate1) X(SetRate2) X(SetRate3) X(SetRate4) X(SetRate5) X(SetRateP)         \
   X(SetAELevel) X(GetEZSWBtn) X(GetDZoom)
 OCEL_DEFINE_ENTRY_POINTS(ZoomPageEntryPoints, OCEL_ZOOM_PAGE_EXPORTS);
+// clang-format on
 
 struct OptionGroup;
 
@@ -35,14 +37,14 @@ class ZoomComm_1 : public platform::PropertyPage {
   explicit ZoomComm_1(const platform::LoadedLibrary& library);
 
   // The page's values, each the low byte of its camera setting.
-  std::int32_t areaRate[6] = {};   // BLC weights of Area I ... VI, 0 ... 255
-  std::int32_t peakRate = 0;       // BLC peak weight
-  std::int32_t blcMode = 0;        // 0 BLC off (all areas and peak), 1 on (Area VI only)
-  std::int32_t panCode = 0;        // 0 left, 128 centre, 255 right
-  std::int32_t tiltCode = 0;       // 0 top, 128 centre, 255 bottom
-  std::int32_t zoomCode = 0;       // 255 = 100 % ... 63 = 400 %
-  std::int32_t cameraParity = 0;   // the camera's own port: 0 none, 1 odd, 2 even
-  std::int32_t cameraBaudCode = 0; // the camera's own port in hundreds of baud: 96, 48, 24
+  std::int32_t areaRate[6] = {};    // BLC weights of Area I ... VI, 0 ... 255
+  std::int32_t peakRate = 0;        // BLC peak weight
+  std::int32_t blcMode = 0;         // 0 BLC off (all areas and peak), 1 on (Area VI only)
+  std::int32_t panCode = 0;         // 0 left, 128 centre, 255 right
+  std::int32_t tiltCode = 0;        // 0 top, 128 centre, 255 bottom
+  std::int32_t zoomCode = 0;        // 255 = 100 % ... 63 = 400 %
+  std::int32_t cameraParity = 0;    // the camera's own port: 0 none, 1 odd, 2 even
+  std::int32_t cameraBaudCode = 0;  // the camera's own port in hundreds of baud: 96, 48, 24
   std::int32_t aeLevel = 0;
 
   // The keypad: its hit rectangles in client pixels, by bit number, and the

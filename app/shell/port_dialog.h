@@ -2,8 +2,8 @@
 // standard and the PC's line speed and parity. OK opens the link with them.
 #pragma once
 
-#include "platform/dialog.h"
 #include "panel_support/entry_points.h"
+#include "platform/dialog.h"
 
 namespace ocel::shell {
 

@@ -4,16 +4,16 @@
 #include <string>
 
 #include "Ocel400_ports.h"
+#include "panel_support/camera_link_watch.h"
+#include "panel_support/program_status.h"
+#include "panel_support/wait_window.h"
 #include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
 #include "res/strings.h"
-#include "panel_support/camera_link_watch.h"
 #include "shell/connection_test.h"
 #include "shell/open_failure_text.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
-#include "panel_support/program_status.h"
-#include "panel_support/wait_window.h"
 
 namespace ocel::shell {
 
@@ -62,7 +62,8 @@ int runStartupSequence(const StartupOptions& options) {
     // A port that could not be opened is named, with the cause, below the text.
     std::string text = res::kNoConnection;
     if (portDialog.openError != 0) {
-      const std::string device = ocel400::devicePathForPort("COM" + std::to_string(portDialog.port));
+      const std::string device =
+          ocel400::devicePathForPort("COM" + std::to_string(portDialog.port));
       text += "\r\n" + openFailureLine(portDialog.openError, portDialog.port, device);
     }
     tell(waitWindow.get(), text.c_str(), res::kErrorCaption);

@@ -40,6 +40,7 @@
 #  define OCEL400_API __attribute__((visibility("default")))
 #endif
 
+/* clang-format off */
 /* Result codes of PortInit, PortInitEx, every setter, SelectArea and LastResult. */
 #define OCEL400_DONE 0              /* the exchange succeeded                         */
 #define OCEL400_NOT_ACKNOWLEDGED 1  /* no accepted reply in 20 attempts               */
@@ -47,6 +48,7 @@
 #define OCEL400_BAD_PORT_NUMBER 3   /* port number outside 1...8; nothing changed     */
 #define OCEL400_PORT_NOT_OPENED 4   /* the port could not be opened; errno says why   */
 #define OCEL400_BAD_ARGUMENT 5      /* the argument cannot be encoded; nothing sent   */
+/* clang-format on */
 
 /* Camera models and video standards as PortInitEx takes them. */
 #define OCEL400_MODEL_0 0
@@ -85,6 +87,7 @@ OCEL400_API uint16_t OCEL400_CALL PortInitEx(int32_t port, int32_t model, int32_
 /* Result code of the most recent exchange, getters included. */
 OCEL400_API uint16_t OCEL400_CALL LastResult(void);
 
+/* clang-format off */
 /* ---- Setters: value in, result code out ------------------------------- */
 
 OCEL400_API uint16_t OCEL400_CALL SetMode(int32_t mode);        /* 0 camera, else remote  */
@@ -187,6 +190,7 @@ OCEL400_API uint8_t OCEL400_CALL GetRateP(void);
 OCEL400_API uint8_t OCEL400_CALL GetDioSel(void);
 OCEL400_API uint8_t OCEL400_CALL GetReBps(void);
 OCEL400_API uint8_t OCEL400_CALL GetRePrt(void);
+/* clang-format on */
 
 /* Manual gain in dB (model 0 in steps of 0.5 dB, model 1 in 0.1 dB up to
  * 24 dB and 1.6 dB above). */

@@ -16,8 +16,8 @@ namespace ocel400 {
 // The values a setter sends as given: low...high, or a short list.
 struct AcceptedValues {
   bool listed;
-  int low, high;               // not listed: inclusive
-  std::array<int, 4> values;   // listed: the first count
+  int low, high;              // not listed: inclusive
+  std::array<int, 4> values;  // listed: the first count
   std::size_t count;
 };
 

@@ -29,12 +29,9 @@ double roundStep(double v, StepMode mode) {
 double gainCodeFromDecibel(double decibel, std::int32_t model) {
   if (!std::isfinite(decibel) || decibel < 0 || decibel > 48) decibel = 0;
   switch (model) {
-    case 1:
-      return decibel <= 24 ? decibel * 10 : (decibel - 24) * 6.25 * 0.1 + 240;
-    case 0:
-      return roundStep(decibel * kModel0CodesPerDecibel, StepMode::Whole);
-    default:
-      return decibel;
+    case 1: return decibel <= 24 ? decibel * 10 : (decibel - 24) * 6.25 * 0.1 + 240;
+    case 0: return roundStep(decibel * kModel0CodesPerDecibel, StepMode::Whole);
+    default: return decibel;
   }
 }
 
@@ -44,8 +41,8 @@ std::array<int, 3> gainCodeDigits(double code) {
   const double ones = std::trunc(code - 10 * tens - 100 * hundreds);
   std::array<int, 3> digits{static_cast<int>(hundreds), static_cast<int>(tens),
                             static_cast<int>(ones)};
-  const bool allDigits = std::all_of(digits.begin(), digits.end(),
-                                     [](int d) { return d >= 0 && d <= 9; });
+  const bool allDigits =
+      std::all_of(digits.begin(), digits.end(), [](int d) { return d >= 0 && d <= 9; });
   if (!allDigits) {  // a cut that lands on the wrong side of a digit
     const int whole = static_cast<int>(std::clamp(std::trunc(code), 0.0, 999.0));
     digits = {whole / 100, whole / 10 % 10, whole % 10};
@@ -55,12 +52,9 @@ std::array<int, 3> gainCodeDigits(double code) {
 
 double decibelFromGainCode(std::int32_t code, std::int32_t model) {
   switch (model) {
-    case 1:
-      return code <= 240 ? code * 0.1 : (code - 240) * 16 * 0.1 + 24;
-    case 0:
-      return roundStep(code * kModel0DecibelsPerCode, StepMode::Half);
-    default:
-      return code;
+    case 1: return code <= 240 ? code * 0.1 : (code - 240) * 16 * 0.1 + 24;
+    case 0: return roundStep(code * kModel0DecibelsPerCode, StepMode::Half);
+    default: return code;
   }
 }
 

@@ -14,7 +14,7 @@ enum class Setting : int {
 #define OCEL_SETTING_ENUMERATOR(stem, ...) stem,
   OCEL400_SETTINGS(OCEL_SETTING_ENUMERATOR)
 #undef OCEL_SETTING_ENUMERATOR
-  Count
+      Count
 };
 inline constexpr int kSettingCount = static_cast<int>(Setting::Count);
 

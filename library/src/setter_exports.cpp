@@ -11,9 +11,9 @@
 #define OCEL_WRITE_GAIN(stem, value) ocel::writeGain(value)
 #define OCEL_WRITE_SHUTTER(stem, value) ocel::writeShutter(value)
 
-#define OCEL_SETTER_EXPORT(stem, argument, result, kind, models)  \
-  OCEL400_API uint16_t OCEL400_CALL Set##stem(argument value) {    \
-    return OCEL_WRITE_##kind(stem, value);                         \
+#define OCEL_SETTER_EXPORT(stem, argument, result, kind, models) \
+  OCEL400_API uint16_t OCEL400_CALL Set##stem(argument value) {  \
+    return OCEL_WRITE_##kind(stem, value);                       \
   }
 
 namespace ocel::declared {

@@ -27,8 +27,7 @@ std::uint16_t writePlainSetting(Setting setting, std::int64_t value) {
   Frame frame = settingFrame(setting);
   if (rule.field == ValueField::OneDigit)
     frame[12] = static_cast<std::uint8_t>(kDigitZero + accepted);
-  else
-    putDigits(frame, 10, accepted);
+  else putDigits(frame, 10, accepted);
   return send(frame);
 }
 

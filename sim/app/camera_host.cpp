@@ -80,7 +80,8 @@ class Host {
     if (verb == "frames") {
       const std::vector<std::string> frames = camera_->receivedFrames();
       std::string reply = std::to_string(frames.size());
-      for (const std::string& frame : frames) reply.append("\n").append(ocelsim::escapeBytes(frame));
+      for (const std::string& frame : frames)
+        reply.append("\n").append(ocelsim::escapeBytes(frame));
       return reply;
     }
     int reg = -1, value = -1;

@@ -1,6 +1,7 @@
 // ocel400-camsim: a simulated camera on a pseudo-terminal.
 #include <sys/signalfd.h>
 #include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <exception>

@@ -4,6 +4,7 @@
 #include <sys/eventfd.h>
 #include <sys/prctl.h>
 #include <unistd.h>
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -44,9 +45,7 @@ CameraServer::CameraServer(const Options& options)
   if (wakeFd_ < 0) throw std::runtime_error(std::string("eventfd: ") + std::strerror(errno));
 }
 
-CameraServer::~CameraServer() {
-  close(wakeFd_);
-}
+CameraServer::~CameraServer() { close(wakeFd_); }
 
 void CameraServer::requestStop() {
   const std::uint64_t one = 1;
@@ -224,9 +223,7 @@ int CameraServer::lastPcBaud() const {
   return camera_.lastPcBaud();
 }
 
-int CameraServer::cameraBaud() const {
-  return cameraLine().baud;
-}
+int CameraServer::cameraBaud() const { return cameraLine().baud; }
 
 LineSettings CameraServer::cameraLine() const {
   std::lock_guard lock(mutex_);

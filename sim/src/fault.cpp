@@ -38,9 +38,7 @@ bool frameHit(long frameNumber, int percent) {
   return frameNumber * percent / 100 != (frameNumber - 1) * percent / 100;
 }
 
-FaultSchedule::FaultSchedule(Fault fault, int percent) {
-  set(fault, percent);
-}
+FaultSchedule::FaultSchedule(Fault fault, int percent) { set(fault, percent); }
 
 void FaultSchedule::set(Fault fault, int percent) {
   fault_ = fault;

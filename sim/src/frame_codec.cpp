@@ -8,9 +8,7 @@ namespace {
 constexpr std::string_view kPrefix = "000000";
 constexpr int kHighestRegister = 255;
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<int> decimal(std::string_view digits) {
   int number = 0;

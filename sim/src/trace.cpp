@@ -38,9 +38,7 @@ void Trace::frameOut(TimePoint at, std::string_view bytes) const {
   write(at, "CAM>PC", escapeBytes(bytes));
 }
 
-void Trace::event(TimePoint at, std::string_view text) const {
-  write(at, "EVENT ", text);
-}
+void Trace::event(TimePoint at, std::string_view text) const { write(at, "EVENT ", text); }
 
 void Trace::write(TimePoint at, std::string_view tag, std::string_view text) const {
   if (!enabled_) return;

@@ -47,19 +47,19 @@ std::optional<int> choose(std::string_view word, std::span<const Choice> choices
   return std::nullopt;
 }
 
-constexpr std::array<Choice, 8> kPorts{{{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4},
-                                         {"5", 5}, {"6", 6}, {"7", 7}, {"8", 8}}};
+constexpr std::array<Choice, 8> kPorts{
+    {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}, {"6", 6}, {"7", 7}, {"8", 8}}};
 constexpr std::array<Choice, 2> kModels{{{"0", 0}, {"1", 1}}};
 constexpr std::array<Choice, 2> kStandards{{{"pal", 0}, {"ntsc", 1}}};
 constexpr std::array<Choice, 3> kBauds{{{"2400", 2400}, {"4800", 4800}, {"9600", 9600}}};
 constexpr std::array<Choice, 3> kParities{{{"none", 0}, {"odd", 1}, {"even", 2}}};
 constexpr std::array<Choice, 7> kCommands{{{"dump", static_cast<int>(Command::Dump)},
-                                            {"get", static_cast<int>(Command::Get)},
-                                            {"set", static_cast<int>(Command::Set)},
-                                            {"area", static_cast<int>(Command::Area)},
-                                            {"save", static_cast<int>(Command::Save)},
-                                            {"load", static_cast<int>(Command::Load)},
-                                            {"help", static_cast<int>(Command::Help)}}};
+                                           {"get", static_cast<int>(Command::Get)},
+                                           {"set", static_cast<int>(Command::Set)},
+                                           {"area", static_cast<int>(Command::Area)},
+                                           {"save", static_cast<int>(Command::Save)},
+                                           {"load", static_cast<int>(Command::Load)},
+                                           {"help", static_cast<int>(Command::Help)}}};
 
 struct Option {
   std::string_view name;
@@ -107,8 +107,10 @@ ParsedCommandLine parseCommandLine(std::span<const std::string> arguments) {
     const auto chosen = choose(value, option->choices);
     if (!chosen) {
       std::string valid;
-      for (const Choice& c : option->choices) valid += (valid.empty() ? "" : ", ") + std::string(c.word);
-      return failure(std::string(name) + " takes one of " + valid + ", not '" + std::string(value) + "'");
+      for (const Choice& c : option->choices)
+        valid += (valid.empty() ? "" : ", ") + std::string(c.word);
+      return failure(std::string(name) + " takes one of " + valid + ", not '" + std::string(value) +
+                     "'");
     }
     result.*(option->field) = *chosen;
   }

@@ -15,7 +15,7 @@ struct CommandLine {
   int model = 1;     // 0 or 1
   int standard = 0;  // 0 PAL, 1 NTSC
   int baud = 9600;
-  int parity = 0;    // 0 none, 1 odd, 2 even
+  int parity = 0;  // 0 none, 1 odd, 2 even
   Command command = Command::Help;
   std::vector<std::string> words;  // what follows the command
 };

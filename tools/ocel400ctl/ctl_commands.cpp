@@ -61,15 +61,15 @@ std::optional<double> parseDecimal(std::string_view text) {
   const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
   const std::size_t point = digits.find('.');
   const auto allDigits = [](std::string_view part) {
-    return !part.empty() && std::all_of(part.begin(), part.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    return !part.empty() &&
+           std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
   if (!allDigits(digits.substr(0, point)) ||
       (point != std::string_view::npos && !allDigits(digits.substr(point + 1))))
     return std::nullopt;
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                         std::chars_format::fixed);
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
@@ -77,8 +77,8 @@ std::optional<double> parseDecimal(std::string_view text) {
 const SettingEntry& settingNamed(std::string_view name, int model) {
   const SettingEntry* entry = findSetting(name);
   if (entry == nullptr)
-    throw UsageError("unknown setting '" + std::string(name) + "'; model " +
-                     std::to_string(model) + " has: " + settingNames(model));
+    throw UsageError("unknown setting '" + std::string(name) + "'; model " + std::to_string(model) +
+                     " has: " + settingNames(model));
   if (!existsOnModel(*entry, model))
     throw UsageError(std::string(entry->name) + " is not a setting of model " +
                      std::to_string(model) + "; it has: " + settingNames(model));
@@ -96,13 +96,14 @@ double settingValue(const SettingEntry& entry, std::string_view text) {
   const char* expected = entry.kind == ValueKind::Decibel        ? "a gain in dB"
                          : entry.kind == ValueKind::ShutterSpeed ? "x of 1/x s, 0...65535"
                                                                  : "a whole number";
-  throw UsageError(std::string(entry.name) + " takes " + expected + ", not '" +
-                   std::string(text) + "'");
+  throw UsageError(std::string(entry.name) + " takes " + expected + ", not '" + std::string(text) +
+                   "'");
 }
 
 std::pair<std::string_view, std::string_view> splitAssignment(std::string_view word) {
   const auto eq = word.find('=');
-  if (eq == std::string_view::npos) throw UsageError("expected NAME=VALUE, not '" + std::string(word) + "'");
+  if (eq == std::string_view::npos)
+    throw UsageError("expected NAME=VALUE, not '" + std::string(word) + "'");
   return {word.substr(0, eq), word.substr(eq + 1)};
 }
 
@@ -133,10 +134,8 @@ std::vector<AreaAssignment> parseAreaAssignments(const CommandLine& cl) {
 
 std::string formatValue(const SettingEntry& entry, double value) {
   char text[32];
-  if (entry.kind == ValueKind::Decibel)
-    std::snprintf(text, sizeof text, "%.1f", value);
-  else
-    std::snprintf(text, sizeof text, "%.0f", value);
+  if (entry.kind == ValueKind::Decibel) std::snprintf(text, sizeof text, "%.1f", value);
+  else std::snprintf(text, sizeof text, "%.0f", value);
   return text;
 }
 
@@ -159,11 +158,14 @@ std::string deviceOf(const std::string& portName) {
 class Camera {
  public:
   Camera(const CommandLine& cl, std::ostream& err)
-      : cl_(cl), err_(err), portName_("COM" + std::to_string(cl.port)),
+      : cl_(cl),
+        err_(err),
+        portName_("COM" + std::to_string(cl.port)),
         device_(deviceOf(portName_)) {}
 
   bool open() {
-    const std::uint16_t result = PortInitEx(cl_.port, cl_.model, cl_.standard, cl_.baud, cl_.parity);
+    const std::uint16_t result =
+        PortInitEx(cl_.port, cl_.model, cl_.standard, cl_.baud, cl_.parity);
     if (result == OCEL400_DONE) return true;
     const int cause = errno;  // the library leaves the reason there
     report("cannot open the port: " + openFailureCause(cause, cl_.port));
@@ -191,8 +193,8 @@ class Camera {
   std::string device_;
 };
 
-int readSettings(Camera& camera, const std::vector<const SettingEntry*>& entries,
-                 std::ostream& out, bool asTable) {
+int readSettings(Camera& camera, const std::vector<const SettingEntry*>& entries, std::ostream& out,
+                 bool asTable) {
   for (const SettingEntry* entry : entries) {
     stopIfAsked();
     const double value = entry->get();
@@ -226,7 +228,8 @@ int dump(const CommandLine& cl, Camera& camera, std::ostream& out) {
   std::vector<const SettingEntry*> entries;
   for (const SettingEntry& entry : allSettings())
     if (existsOnModel(entry, cl.model)) entries.push_back(&entry);
-  if (const int status = readSettings(camera, entries, out, true); status != kExitDone) return status;
+  if (const int status = readSettings(camera, entries, out, true); status != kExitDone)
+    return status;
   if (cl.model != 0) return kExitDone;
   out << "area grid (row=mask, leftmost zone first):\n";
   return showArea(camera, out);
@@ -343,7 +346,8 @@ int execute(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       for (const AreaAssignment& a : rows) {
         stopIfAsked();
         SelectArea(a.mask, static_cast<std::uint8_t>(a.row));
-        if (!camera.answered("SelectArea(" + std::to_string(a.mask) + ", " + std::to_string(a.row) + ")"))
+        if (!camera.answered("SelectArea(" + std::to_string(a.mask) + ", " + std::to_string(a.row) +
+                             ")"))
           return kExitNoAnswer;
       }
       return kExitDone;

@@ -26,20 +26,20 @@ constexpr Models MODEL_0_ONLY = Models::Model0Only;
 // library's C interface would (the low 16 or 8 bits).
 template <typename Argument>
 Argument asArgument(double value) {
-  if constexpr (std::is_floating_point_v<Argument>)
-    return value;
-  else
-    return static_cast<Argument>(static_cast<std::int64_t>(value));
+  if constexpr (std::is_floating_point_v<Argument>) return value;
+  else return static_cast<Argument>(static_cast<std::int64_t>(value));
 }
 template <typename Argument>
 double received(double value) {
   return static_cast<double>(asArgument<Argument>(value));
 }
 
-#define OCEL_CTL_SETTING(stem, argument, result, kind, models)                                   \
-  SettingEntry{#stem, from_list::kind, from_list::models,                                        \
-               [] { return static_cast<double>(Get##stem()); },                                   \
-               [](double v) { return Set##stem(asArgument<argument>(v)); },                      \
+#define OCEL_CTL_SETTING(stem, argument, result, kind, models)              \
+  SettingEntry{#stem,                                                       \
+               from_list::kind,                                             \
+               from_list::models,                                           \
+               [] { return static_cast<double>(Get##stem()); },             \
+               [](double v) { return Set##stem(asArgument<argument>(v)); }, \
                &received<argument>},
 
 // In the order of the camera's register map.

@@ -32,7 +32,9 @@ std::string acceptedText(const ocel400::AcceptedValues& accepted) {
   if (!accepted.listed) return std::to_string(accepted.low) + "..." + std::to_string(accepted.high);
   std::string text;
   for (std::size_t i = 0; i < accepted.count; ++i)
-    text += (i == 0 ? "" : i + 1 == accepted.count ? " or " : ", ") +
+    text += (i == 0                    ? ""
+             : i + 1 == accepted.count ? " or "
+                                       : ", ") +
             std::to_string(accepted.values[i]);
   return text;
 }
@@ -49,22 +51,17 @@ std::optional<std::string> substitutionNote(const SettingEntry& entry, double va
     takes = "0...48 dB";
   } else if (const std::optional<Rule> rule = ruleOf(entry)) {
     const auto argument = static_cast<std::int64_t>(entry.received(value));
-    if (ocel400::accepts(rule->accepted, argument))
-      sent = static_cast<double>(argument);
-    else if (rule->substitute)
-      sent = *rule->substitute;
-    else
-      sent = std::nullopt;
+    if (ocel400::accepts(rule->accepted, argument)) sent = static_cast<double>(argument);
+    else if (rule->substitute) sent = *rule->substitute;
+    else sent = std::nullopt;
     takes = acceptedText(rule->accepted);
   }
   if (sent == value) return std::nullopt;
 
   char given[32], instead[48];
   std::snprintf(given, sizeof given, gain ? "%g" : "%.0f", value);
-  if (!sent)
-    std::snprintf(instead, sizeof instead, "nothing");
-  else
-    std::snprintf(instead, sizeof instead, gain ? "%.1f dB instead" : "%.0f instead", *sent);
+  if (!sent) std::snprintf(instead, sizeof instead, "nothing");
+  else std::snprintf(instead, sizeof instead, gain ? "%.1f dB instead" : "%.0f instead", *sent);
   const std::string name(entry.name);
   return name + "=" + given + ": the library sends " + instead + " (" + name + " takes " + takes +
          ")";

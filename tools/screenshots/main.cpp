@@ -9,12 +9,12 @@
 
 #include "classic/camera_panel.h"
 #include "ocel400sim/pty_camera.h"
-#include "platform/loaded_library.h"
-#include "shell/port_dialog.h"
 #include "panel_support/wait_window.h"
+#include "platform/loaded_library.h"
 #include "platform/property_sheet.h"
 #include "sheet/settings_page.h"
 #include "sheet/zoom_comm_page.h"
+#include "shell/port_dialog.h"
 
 namespace {
 
@@ -80,8 +80,8 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: ocel400-screenshots DIRECTORY\n");
     return 2;
   }
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
   const QDir directory(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(directory.path())) return 1;

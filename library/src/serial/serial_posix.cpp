@@ -88,9 +88,9 @@ bool settingsTookEffect(int fd, const termios& wanted) {
   termios now{};
   if (tcgetattr(fd, &now) != 0) return false;
   const tcflag_t ignored = PARENB | PARODD | CSIZE;
-  return (now.c_cflag & ~ignored) == (wanted.c_cflag & ~ignored) &&
-         now.c_iflag == wanted.c_iflag && now.c_oflag == wanted.c_oflag &&
-         now.c_lflag == wanted.c_lflag && cfgetospeed(&now) == cfgetospeed(&wanted);
+  return (now.c_cflag & ~ignored) == (wanted.c_cflag & ~ignored) && now.c_iflag == wanted.c_iflag &&
+         now.c_oflag == wanted.c_oflag && now.c_lflag == wanted.c_lflag &&
+         cfgetospeed(&now) == cfgetospeed(&wanted);
 }
 
 class PosixSerialLine final : public SerialLine {
@@ -150,9 +150,7 @@ class PosixSerialLine final : public SerialLine {
     return got;
   }
 
-  void pause(std::chrono::milliseconds duration) override {
-    std::this_thread::sleep_for(duration);
-  }
+  void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
 
  private:
   int fd_;
@@ -191,8 +189,7 @@ std::unique_ptr<SerialLine> openSerialLine(const std::string& portName,
 
   // flock keeps out our own processes (TIOCEXCL does not stop root); its
   // EWOULDBLOCK means the same as TIOCEXCL's EBUSY.
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0)
-    return failedBecause(errno == EWOULDBLOCK ? EBUSY : errno);
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) return failedBecause(errno == EWOULDBLOCK ? EBUSY : errno);
 
   termios t{};
   if (tcgetattr(fd, &t) != 0) return nullptr;  // not a terminal device: ENOTTY

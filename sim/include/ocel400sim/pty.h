@@ -4,6 +4,7 @@
 #pragma once
 
 #include <termios.h>
+
 #include <string>
 
 namespace ocelsim {
