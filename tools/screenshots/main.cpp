@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPainter>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "classic/camera_panel.h"
@@ -76,8 +77,15 @@ bool saveKeypadFigure(ocel::sheet::ZoomComm_1& page, const QDir& directory) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: ocel400-screenshots DIRECTORY\n");
+  const char* usage =
+      "usage: ocel400-screenshots DIRECTORY\n"
+      "Renders every dialog against a simulated camera into DIRECTORY as PNG files.\n";
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  if (argc != 2 || argv[1][0] == '-') {  // an option is never taken for a directory
+    std::fputs(usage, stderr);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM",
