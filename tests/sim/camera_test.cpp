@@ -54,6 +54,9 @@ TEST(CameraFrame, AnswersWellFormedFramesAndRefusesTheRestWithE) {
     for (int reg = 0; reg < kRegisterCount && refused; ++reg)
       EXPECT_EQ(camera.reg(reg, kStart), factory[reg]) << c.name << ": register " << reg;
   }
+  Camera camera(modelOptions(1), kStart);
+  camera.receive("000000W255999\r", 9600, kStart);
+  EXPECT_EQ(camera.reg(255, kStart), 999);
 }
 
 TEST(UserSettingsFlag, OneKeepsTheSettingsOtherValuesAreStored255RestoresTheFactory) {
