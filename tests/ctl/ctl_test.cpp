@@ -40,19 +40,29 @@ class Ctl : public ::testing::Test {
   const TempFolder files_;
 };
 
-TEST_F(Ctl, SetThenGetRoundTrip) {
+// Names in any case; a value the library will replace is named on stderr,
+// and what the note says goes out is what the camera receives; get reads back.
+TEST_F(Ctl, SetNamesSubstitutesAndGetReadsBack) {
   auto& camera = startCamera(1);
-  ProcessResult r = ctl({"set", "Shape=140", "mgc=25.6", "MES=1000", "rebps=48"});
+  ProcessResult r = ctl({"set", "Shape=-1", "shape=65543", "ModeES=3", "Usflg=5", "MGC=49",
+                         "mgc=25.6", "MES=1000", "rebps=48"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
-  EXPECT_EQ(camera.reg(14), 140);
-  EXPECT_EQ(camera.reg(7), 241);
-  EXPECT_EQ(camera.reg(8), 119);
+  EXPECT_EQ(r.err,
+            "ocel400ctl: Shape=-1: the library sends 235 instead (Shape takes 0...255)\n"
+            "ocel400ctl: Shape=65543: the library sends 7 instead (Shape takes 0...255)\n"
+            "ocel400ctl: ModeES=3: the library sends 2 instead (ModeES takes 0, 1, 2 or 4)\n"
+            "ocel400ctl: Usflg=5: the library sends nothing (Usflg takes 1 or 255)\n"
+            "ocel400ctl: MGC=49: the library sends 0.0 dB instead (MGC takes 0...48 dB)\n");
+  EXPECT_EQ(camera.receivedFrames().size(), 7u) << "nothing sent for Usflg=5";
+  EXPECT_EQ((std::vector{camera.reg(14), camera.reg(2), camera.reg(7), camera.reg(8)}),
+            (std::vector{7, 2, 241, 119}))
+      << "Shape, ModeES, MGC, MES";
   EXPECT_EQ(camera.reg(125), 48);
 
   camera.setReg(125, 96);  // back to the speed the PC talks at
   r = ctl({"get", "SHAPE", "MGC", "mes"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
-  EXPECT_EQ(r.out, "Shape=140\nMGC=25.6\nMES=989\n");
+  EXPECT_EQ(r.out, "Shape=7\nMGC=25.6\nMES=989\n");
 }
 
 // A file saved from one camera provisions another: every key of the model's
@@ -99,7 +109,8 @@ TEST_F(Ctl, SilentCameraStopsWithExit1NamingPortAndDevice) {
   const ProcessResult r = ctl({"get", "Shape", "YGamma"});
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "ocel400ctl: COM1 (" + camera.slavePath() + "): the camera did not answer GetShape\n");
+  EXPECT_EQ(r.err,
+            "ocel400ctl: COM1 (" + camera.slavePath() + "): the camera did not answer GetShape\n");
   EXPECT_EQ(camera.receivedFrames().size(), 20u) << "stops at the first unanswered exchange";
 }
 
@@ -126,6 +137,7 @@ TEST_F(Ctl, PortThatCannotBeOpenedIsExit3WithItsCause) {
       {file, "not a serial port"},
       {held.slavePath(), "in use by another program"},
       {forbidden.slavePath(), "permission denied: add the user to the dialout group"},
+      {"", "no such device"},  // set but empty: an error, not /dev/ttyS0
   };
   for (const auto& c : cases) {
     setenv("OCEL400_COM1", c.device.c_str(), 1);
@@ -133,19 +145,12 @@ TEST_F(Ctl, PortThatCannotBeOpenedIsExit3WithItsCause) {
     argv.push_back("dump");
     const ProcessResult r = runProcess(argv);
     EXPECT_EQ(r.exitStatus, 3) << c.device << ": " << r.err;
-    const std::string said = "ocel400ctl: COM1 (" + c.device + "): cannot open the port: ";
+    const std::string port = c.device.empty() ? "$OCEL400_COM1 is empty" : c.device;
+    const std::string said = "ocel400ctl: COM1 (" + port + "): cannot open the port: ";
     EXPECT_EQ(r.err.rfind(said + c.cause, 0), 0u) << r.err;
   }
   close(holder);
   EXPECT_TRUE(held.receivedFrames().empty());
-
-  // Set but empty: an error, not /dev/ttyS0.
-  const ProcessResult r =
-      ctl({"/bin/sh", "-c", std::string("OCEL400_COM1= exec ") + OCEL400CTL_PATH + " get Shape"});
-  EXPECT_EQ(r.exitStatus, 3);
-  EXPECT_NE(r.err.find("COM1 ($OCEL400_COM1 is empty): cannot open the port: no such device"),
-            std::string::npos)
-      << r.err;
 }
 
 // Ctrl-C, kill and a closed terminal end ocel400ctl after the exchange in
@@ -184,10 +189,8 @@ TEST_F(Ctl, RefusalsSayWhyWithTheirExitStatus) {
       {{"get", "Sharpness"}, 2, "unknown setting 'Sharpness'; model 1 has: Mode, ModeGC"},
       {{"--model", "0", "get", "DZoom"}, 2, "DZoom is not a setting of model 0"},
       {{"set", "Shape"}, 2, "expected NAME=VALUE"},
-      {{"set", "Shape=abc"}, 2, "Shape takes a whole number"},
       {{"set", "MES=70000"}, 2, "MES takes x of 1/x s"},
       {{"set", "MGC=0x10"}, 2, "MGC takes a gain in dB, not '0x10'"},
-      {{"set", "MGC=1e2"}, 2, "MGC takes a gain in dB, not '1e2'"},
       {{"set", "MGC= 6"}, 2, "MGC takes a gain in dB"},
       {{"set", "Shape=+5"}, 2, "Shape takes a whole number"},
       {{"area"}, 2, "the area grid is a setting of model 0"},
@@ -212,30 +215,15 @@ TEST_F(Ctl, RefusalsSayWhyWithTheirExitStatus) {
   }
 }
 
-// A value the library will replace is named on stderr, and what the note
-// says goes out is what the camera receives.
-TEST_F(Ctl, SubstitutedValuesAreNamedAndSentAsNamed) {
-  auto& camera = startCamera(1);
-  const ProcessResult r = ctl({"set", "Shape=-1", "shape=65543", "ModeES=3", "Usflg=5", "MGC=49"});
-  EXPECT_EQ(r.exitStatus, 0) << r.err;
-  EXPECT_EQ(r.err,
-            "ocel400ctl: Shape=-1: the library sends 235 instead (Shape takes 0...255)\n"
-            "ocel400ctl: Shape=65543: the library sends 7 instead (Shape takes 0...255)\n"
-            "ocel400ctl: ModeES=3: the library sends 2 instead (ModeES takes 0, 1, 2 or 4)\n"
-            "ocel400ctl: Usflg=5: the library sends nothing (Usflg takes 1 or 255)\n"
-            "ocel400ctl: MGC=49: the library sends 0.0 dB instead (MGC takes 0...48 dB)\n");
-  EXPECT_EQ(camera.receivedFrames().size(), 4u) << "nothing sent for Usflg=5";
-  EXPECT_EQ(camera.reg(14), 7) << "Shape";
-  EXPECT_EQ(camera.reg(2), 2) << "ModeES";
-}
-
 TEST(CtlCommandLine, OptionsInBothSpellings) {
-  const std::array<std::string, 10> args{"--port", "3", "--model=0", "--standard", "ntsc",
-                                         "--baud=4800", "--parity", "even", "get", "Shape"};
+  const std::array<std::string, 10> args{"--port", "3",           "--model=0", "--standard",
+                                         "ntsc",   "--baud=4800", "--parity",  "even",
+                                         "get",    "Shape"};
   const auto parsed = ocelctl::parseCommandLine(args);
   ASSERT_TRUE(parsed.commandLine) << parsed.error;
   const ocelctl::CommandLine& cl = *parsed.commandLine;
-  EXPECT_EQ(std::tie(cl.port, cl.model, cl.standard, cl.baud, cl.parity), std::tuple(3, 0, 1, 4800, 2));
+  EXPECT_EQ(std::tie(cl.port, cl.model, cl.standard, cl.baud, cl.parity),
+            std::tuple(3, 0, 1, 4800, 2));
   EXPECT_EQ(cl.command, ocelctl::Command::Get);
   EXPECT_EQ(cl.words, std::vector<std::string>{"Shape"});
 }

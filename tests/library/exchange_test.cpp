@@ -1,8 +1,9 @@
 // The write and read exchanges: call order, retries, acceptance, results and
 // the decoding of reply values.
+#include "exchange.h"
+
 #include <gtest/gtest.h>
 
-#include "exchange.h"
 #include "fake_line.h"
 
 namespace ocel {
@@ -24,29 +25,64 @@ TEST(Exchange, CallOrderOfAWriteAndARead) {
   EXPECT_EQ(SendFrame(&write, kShapeWrite), OCEL400_DONE);
   EXPECT_EQ(ReadRegister(&read, 125, value), OCEL400_DONE);
   EXPECT_EQ(value, 48);
-  EXPECT_EQ(write.log, (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:14",
-                            "pause:30"}));
+  EXPECT_EQ(write.log,
+            (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:14", "pause:30"}));
   EXPECT_EQ(read.log, (Log{"discard", "write:000000R0<5000\r", "read:14", "pause:30"}));
 }
 
-TEST(WriteExchange, RetriesUntilAReplyIsAccepted) {
+// A write takes any acknowledgement, a read only one for its register; each
+// retries up to 20 times, flushing before every attempt, and pauses once.
+TEST(Exchange, RetriesUntilAReplyIsAccepted) {
   struct Case {
     const char* name;
+    bool read;  // ReadRegister(8), else SendFrame(Shape = 128)
     std::deque<std::string> replies;
     int attempts;
     std::uint16_t result;
+    std::int32_t value = 0;  // what the read decodes
   } cases[] = {
-      {"no carriage return", {"000000C017128\n", kShapeAck}, 2, OCEL400_DONE},
-      {"not accepted", {"000000E017128\r", "", kShapeAck}, 3, OCEL400_DONE},
-      {"fragment", {"000000C", kShapeAck}, 2, OCEL400_DONE},
-      {"silent camera", {}, 20, OCEL400_NOT_ACKNOWLEDGED},
+      {"write: no carriage return", false, {"000000C017128\n", kShapeAck}, 2, OCEL400_DONE},
+      {"write: not accepted", false, {"000000E017128\r", "", kShapeAck}, 3, OCEL400_DONE},
+      {"write: fragment", false, {"000000C", kShapeAck}, 2, OCEL400_DONE},
+      {"write: silent camera", false, {}, 20, OCEL400_NOT_ACKNOWLEDGED},
+      {"late reply for register 9 first",
+       true,
+       {"000000C009077\r", "000000C008123\r"},
+       2,
+       OCEL400_DONE,
+       123},
+      {"no carriage return", true, {"000000C008123\n", "000000C008124\r"}, 2, OCEL400_DONE, 124},
+      {"silent camera reads 0", true, {}, 20, OCEL400_NOT_ACKNOWLEDGED, 0},
+      // The buffer is not cleared between attempts: later empty reads leave
+      // the first reply's digits in place.
+      {"unaccepted reply stays in the buffer",
+       true,
+       {"000000N008123\r"},
+       20,
+       OCEL400_NOT_ACKNOWLEDGED,
+       123},
+      // The second reply brings 11 bytes; bytes 11-13 stay from the first.
+      {"short reply fills from the start",
+       true,
+       {"000000N008456\r", "000000N0087"},
+       20,
+       OCEL400_NOT_ACKNOWLEDGED,
+       756},
+      // Value bytes are taken as signed characters, digits or not.
+      {"letters count from '0'", true, {"000000C008A00\r"}, 1, OCEL400_DONE, 1700},
+      {"high bytes are negative", true, {"000000C00800\xF0\r"}, 1, OCEL400_DONE, -16 - 48},
   };
   for (const Case& c : cases) {
     FakeLine line;
     line.replies = c.replies;
-    EXPECT_EQ(SendFrame(&line, kShapeWrite), c.result) << c.name;
-    EXPECT_EQ(line.count("write:"), c.attempts) << c.name;
+    std::int32_t value = 0;
+    EXPECT_EQ(c.read ? ReadRegister(&line, 8, value) : SendFrame(&line, kShapeWrite), c.result)
+        << c.name;
+    EXPECT_EQ(value, c.value) << c.name;
+    EXPECT_EQ(line.count(c.read ? "write:000000R008000\r" : "write:000000W017128\r"), c.attempts)
+        << c.name;
     EXPECT_EQ(line.count("discard"), c.attempts) << c.name;
+    EXPECT_EQ(line.count("rts+"), c.read ? 0 : c.attempts) << c.name;  // reads leave RTS alone
     EXPECT_EQ(line.count("pause:30"), 1) << c.name;
   }
 }
@@ -58,7 +94,7 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   EXPECT_EQ(SendFrame(&line, kShapeWrite), OCEL400_WRITE_FAILED);
   EXPECT_EQ(line.count("write"), 2);
   EXPECT_EQ(line.count("pause"), 0);
-  EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
+  EXPECT_EQ(line.log.back(), "rts-");                                // RTS is not left raised
   EXPECT_EQ(SendFrame(nullptr, kShapeWrite), OCEL400_WRITE_FAILED);  // no port
 
   FakeLine readLine;
@@ -72,48 +108,12 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   EXPECT_EQ(value, 0);
 }
 
-TEST(ReadExchange, AcceptsOnlyRepliesForItsRegister) {
-  struct Case {
-    const char* name;
-    std::deque<std::string> replies;
-    int attempts;
-    std::int32_t value;
-    std::uint16_t result;
-  } cases[] = {
-      {"late reply for register 9 first", {"000000C009077\r", "000000C008123\r"}, 2, 123,
-       OCEL400_DONE},
-      {"no carriage return", {"000000C008123\n", "000000C008124\r"}, 2, 124, OCEL400_DONE},
-      {"silent camera reads 0", {}, 20, 0, OCEL400_NOT_ACKNOWLEDGED},
-      // The buffer is not cleared between attempts: later empty reads leave
-      // the first reply's digits in place.
-      {"unaccepted reply stays in the buffer", {"000000N008123\r"}, 20, 123,
-       OCEL400_NOT_ACKNOWLEDGED},
-      // The second reply brings 11 bytes; bytes 11-13 stay from the first.
-      {"short reply fills from the start", {"000000N008456\r", "000000N0087"}, 20, 756,
-       OCEL400_NOT_ACKNOWLEDGED},
-      // Value bytes are taken as signed characters, digits or not.
-      {"letters count from '0'", {"000000C008A00\r"}, 1, 1700, OCEL400_DONE},
-      {"high bytes are negative", {"000000C00800\xF0\r"}, 1, -16 - 48, OCEL400_DONE},
-  };
-  for (const Case& c : cases) {
-    FakeLine line;
-    line.replies = c.replies;
-    std::int32_t value = -1;
-    EXPECT_EQ(ReadRegister(&line, 8, value), c.result) << c.name;
-    EXPECT_EQ(value, c.value) << c.name;
-    EXPECT_EQ(line.count("write:000000R008000\r"), c.attempts) << c.name;
-    EXPECT_EQ(line.count("pause:30"), 1) << c.name;
-    EXPECT_EQ(line.count("rts"), 0) << c.name;  // reads leave RTS alone
-  }
-}
-
 // A reply held back beyond its window arrives while a later attempt's is
 // taken; it is read away before the exchange ends, so the next exchange
 // takes its own reply, not the one that was late.
 TEST(Exchange, LateReplyIsReadAwayBeforeTheNextExchange) {
   FakeLine line;  // each entry is what one read finds; "" a quiet read
-  line.replies = {"", "000000C017140\r", "000000C017100\r", "", "", "", "", "",
-                  "000000C017140\r"};
+  line.replies = {"", "000000C017140\r", "000000C017100\r", "", "", "", "", "", "000000C017140\r"};
   EXPECT_EQ(SendFrame(&line, writeFrame(17, 140)), OCEL400_DONE);
   std::int32_t value = -1;
   EXPECT_EQ(ReadRegister(&line, 17, value), OCEL400_DONE);

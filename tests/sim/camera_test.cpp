@@ -3,9 +3,10 @@
 // settings, the fault pattern and the keypad zoom. Well-formed frames of
 // every setter and getter, and frames at another speed, are exercised by
 // the library's tests over a pty.
+#include "ocel400sim/camera.h"
+
 #include <gtest/gtest.h>
 
-#include "ocel400sim/camera.h"
 #include "ocel400sim/frame_codec.h"
 #include "ocel400sim/register_file.h"
 
@@ -89,7 +90,7 @@ TEST(CameraLine, ReBpsAndRePrtApplyFromTheNextFrame) {
     LineSettings after;
   } cases[] = {{125, 48, {4800, Parity::None}}, {125, 24, {2400, Parity::None}},
                {125, 50, {9600, Parity::None}},  // unknown code: speed kept
-               {126, 1, {9600, Parity::Odd}},    {126, 2, {9600, Parity::Even}},
+               {126, 1, {9600, Parity::Odd}},   {126, 2, {9600, Parity::Even}},
                {126, 3, {9600, Parity::None}}};  // unknown code: parity kept
   for (const auto& c : cases) {
     Camera camera(modelOptions(1), kStart);
