@@ -40,14 +40,13 @@
 namespace ocel::platform {
 namespace {
 
-constexpr int kBar = 10, kPicture = 40;
+constexpr int kBar = 10;
 
 const DialogTemplate& testTemplate() {
   static const DialogTemplate dialog{
       900, "test", 200, 80,
       {
           {kBar, ControlKind::HorizontalScrollBar, "", 10, 10, 120, 11},
-          {kPicture, ControlKind::Label, "keypad", 100, 50, 40, 20},
       }};
   return dialog;
 }
@@ -55,14 +54,12 @@ const DialogTemplate& testTemplate() {
 using Notification = std::pair<int, int>;  // code, position
 
 // Handles the slider as the panels do: arrows step by one, a drag takes the
-// dragged position, every other code keeps the position; or, with
-// moveThumb off, never moves it at all.
+// dragged position. Other codes leave the thumb to the dialog layer, which
+// must keep it where it was.
 class ScrollRecorder : public Dialog {
  public:
   ScrollRecorder() : Dialog(testTemplate()) {}
   std::vector<Notification> seen;
-  bool moveThumb = true;
-  std::vector<std::pair<char, QPoint>> mouse;
 
  protected:
   bool OnInitDialog() override {
@@ -71,20 +68,12 @@ class ScrollRecorder : public Dialog {
     setScrollPos(kBar, 50);
     return true;
   }
-  void OnLButtonDown(QPoint at) override { mouse.emplace_back('d', at); }
-  void OnLButtonUp(QPoint at) override { mouse.emplace_back('u', at); }
-  void OnMouseMove(QPoint at) override { mouse.emplace_back('m', at); }
   void OnHScroll(int code, int position, int id) override {
     ASSERT_EQ(id, kBar);
     seen.emplace_back(code, position);
-    if (!moveThumb) return;
     const int current = scrollPos(kBar);
-    const auto [low, high] = scrollRange(kBar);
-    int next = current;
-    if (code == 0 && current > low) next = current - 1;
-    if (code == 1 && current < high) next = current + 1;
-    if (code == 5) next = position;
-    setScrollPos(kBar, next);
+    if (code == 0 || code == 1) setScrollPos(kBar, current + 2 * code - 1);
+    if (code == 5) setScrollPos(kBar, position);
   }
 };
 
@@ -165,42 +154,6 @@ TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
   EXPECT_EQ(dialog.seen[2], (Notification{4, dialog.seen[1].second}));
   EXPECT_EQ(dialog.seen[3].first, 8);
   EXPECT_EQ(bar->value(), dialog.seen[1].second);
-}
-
-TEST_F(DialogLayer, HeldArrowRepeatsItsCodeAndEndsWithOneEndOfScroll) {
-  const QPoint arrow = centreOf(QStyle::SC_ScrollBarAddLine);
-  testing::pressAt(bar, arrow);
-  QTest::qWait(800);  // past the repeat delay
-  testing::releaseAt(bar, arrow);
-  ASSERT_GE(dialog.seen.size(), 3u);
-  for (std::size_t i = 0; i + 1 < dialog.seen.size(); ++i) EXPECT_EQ(dialog.seen[i].first, 1);
-  EXPECT_EQ(dialog.seen.back().first, 8);
-  EXPECT_EQ(bar->value(), 50 + static_cast<int>(dialog.seen.size()) - 1);
-}
-
-TEST_F(DialogLayer, OnlyTheHandlerMovesTheThumb) {
-  dialog.moveThumb = false;
-  QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
-  const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
-  drag(thumb, thumb + QPoint(15, 0));
-  EXPECT_EQ(bar->value(), 50);
-  EXPECT_EQ(dialog.seen.front(), (Notification{1, 50}));
-}
-
-// Messages over a static text or picture reach the dialog, in its client
-// pixels (the keypad's hit rectangles are given in them).
-TEST_F(DialogLayer, MouseOverAStaticReachesTheDialogInClientPixels) {
-  QWidget* picture = dialog.control(kPicture);
-  ASSERT_EQ(picture->geometry(), QRect(150, 81, 60, 32));
-  // Through the window, so Qt picks the widget under the pointer itself.
-  const QPoint at = picture->geometry().topLeft() + QPoint(5, 6);
-  testing::pressAt(&dialog, at);
-  testing::releaseAt(&dialog, at);
-  // Qt may deliver the pointer's move there first; it lands at the same spot.
-  for (const auto& [kind, where] : dialog.mouse) EXPECT_EQ(where, QPoint(155, 87)) << kind;
-  ASSERT_GE(dialog.mouse.size(), 2u);
-  EXPECT_EQ(dialog.mouse[dialog.mouse.size() - 2].first, 'd');
-  EXPECT_EQ(dialog.mouse.back().first, 'u');
 }
 
 // A panel that names an id its template lacks is told so: a logged error,
