@@ -1,11 +1,9 @@
 #include "gui_support.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -100,16 +98,5 @@ std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path) {
   if (!library) throw std::runtime_error(reason);
   return library;
 }
-
-std::string TempFolder::read(const char* name) const {
-  std::ifstream in(file(name).toStdString(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void TempFolder::write(const char* name, const std::string& text) const {
-  std::ofstream(file(name).toStdString(), std::ios::binary) << text;
-}
-
-bool TempFolder::empty() const { return QDir(dir_.path()).isEmpty(); }
 
 }  // namespace ocel::testing

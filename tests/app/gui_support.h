@@ -1,12 +1,11 @@
 // What the GUI tests share: prompts answered without a person, a hook that
 // acts on the next modal dialog, a dialog of the program against the
-// recording double, the ways a user reaches a control, a temporary folder.
+// recording double, the ways a user reaches a control, a file in a folder.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "platform/loaded_library.h"
 #include "platform/user_prompts.h"
 #include "recording_double.h"
+#include "temp_folder.h"
 
 namespace ocel::testing {
 
@@ -125,17 +125,9 @@ class DoubleTest : public ::testing::Test {
   std::unique_ptr<Panel> panel;
 };
 
-// A folder of its own, removed with what it holds.
-class TempFolder {
- public:
-  QString path() const { return dir_.path(); }
-  QString file(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
-  std::string read(const char* name) const;
-  void write(const char* name, const std::string& text) const;
-  bool empty() const;
-
- private:
-  QTemporaryDir dir_;
-};
+// A file in a test's folder, as a file dialog names it.
+inline QString fileIn(const TempFolder& folder, const char* name) {
+  return QString::fromStdString(folder.path(name));
+}
 
 }  // namespace ocel::testing

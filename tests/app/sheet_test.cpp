@@ -258,10 +258,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
   testing::ScriptedPrompts prompts;
   testing::TempFolder folder;
-  prompts.fileAnswers = {folder.file("a.cfg")};
+  prompts.fileAnswers = {testing::fileIn(folder, "a.cfg")};
   open(0, {{"MGC", 6.7}, {"MES", 29986}, {"DigAgc", 4}});  // 6.7 dB: kept as 13 half steps
   click(kConfigSave);
-  EXPECT_EQ(folder.read("a.cfg"),
+  EXPECT_EQ(testing::fileText(folder.path("a.cfg")),
             "[Ocel400 Configuration]\r\nNegPosMode=0\r\nMode=0\r\nModeGC=2\r\nMGC*2=13\r\n"
             "ModeES=2\r\nMES=29986\r\nModeWB=2\r\nMWBR=0\r\nMWBB=0\r\nShape=0\r\nAesRes=0\r\n"
             "AgcRes=0\r\nCGamma=0\r\nATWRes=0\r\nYGamma=0\r\nPhase=0\r\nRate0=0\r\nRate1=0\r\n"
@@ -277,10 +277,10 @@ TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadB
 TEST_F(SettingsPageTest, LoadSendsTheFilesKeysAndThisPagesDefaultsThenReadsBack) {
   testing::ScriptedPrompts prompts;
   testing::TempFolder folder;
-  folder.write("mixed.cfg",
+  testing::writeFile(folder.path("mixed.cfg"),
                "[Ocel400 Configuration]\r\nNegPosMode=1\r\nMode=1\r\nModeGC=4\r\nMGC*2=51\r\n"
                "Shape=30\r\nAgesRes=7\r\nRate0=17\r\nDZoom=9\r\n");
-  prompts.fileAnswers = {folder.file("mixed.cfg")};
+  prompts.fileAnswers = {testing::fileIn(folder, "mixed.cfg")};
   open();
   click(kConfigLoad);
   EXPECT_EQ(calls(), callsIn("SetNegPos(1) SetMode(1) SetModeGC(4) SetModeES(2) SetModeWB(2) "

@@ -62,24 +62,6 @@ TEST_F(PortDialogTest, OpensWithTheDefaultsAndSortedLists) {
   EXPECT_EQ(calls(), Calls{});
 }
 
-TEST_F(PortDialogTest, ListChoicesReachPortInitExAndSurviveModelZero) {
-  pick(ids::kBaudRate, "2400");
-  pick(ids::kParity, "Even");
-  click(ids::kNtsc);
-  click(ids::kModel0);
-  EXPECT_FALSE(panel->isControlEnabled(ids::kBaudRate));
-  EXPECT_FALSE(panel->isControlEnabled(ids::kParity));
-  EXPECT_EQ(panel->checkState(ids::kModel1), 0);
-  click(ids::kModel1);
-  EXPECT_TRUE(panel->isControlEnabled(ids::kBaudRate));
-  EXPECT_EQ(text(ids::kBaudRate), "2400");
-  click(ids::kModel0);
-  click(platform::kIdOk);
-  EXPECT_EQ(calls(), Calls{"PortInitEx(1,0,1,2400,2)"});
-  EXPECT_EQ(panel->model, 0);
-  EXPECT_EQ(panel->standard, 1);
-}
-
 // Text typed into a list's edit field changes nothing, whether Enter or a
 // click on OK ends the dialog: only a choice from the list counts. Keys go
 // where the user's keys go, to the widget with the focus.
@@ -122,23 +104,31 @@ TEST_F(PortDialogTest, EnterPressesTheFocusedButtonElseOk) {
   EXPECT_EQ(calls(), Calls{"PortInitEx(1,1,0,9600,0)"});
 }
 
-TEST_F(PortDialogTest, PortLabelFollowsEveryControl) {
+// The label names the port chosen, whatever else changes; the list choices
+// survive model 0, which greys the lists.
+TEST_F(PortDialogTest, ChoicesReachPortInitExAndThePortLabelFollowsThePort) {
+  pick(ids::kBaudRate, "2400");
   const struct {
     int clicked;
     const char* label;
-  } steps[] = {{ids::kCom1 + 2, "COM 3"}, {ids::kNtsc, "COM 3"}, {ids::kCom4, "COM 4"},
-               {ids::kModel0, "COM 4"},   {ids::kCom1 + 1, "COM 2"}, {ids::kPal, "COM 2"}};
+  } steps[] = {{ids::kCom1 + 2, "COM 3"}, {ids::kPal, "COM 3"}, {ids::kCom4, "COM 4"},
+               {ids::kNtsc, "COM 4"},     {ids::kCom1 + 1, "COM 2"}, {ids::kModel0, "COM 2"}};
   for (const auto& step : steps) {
     click(step.clicked);
     EXPECT_EQ(text(ids::kPortLabel), step.label) << step.clicked;
   }
   for (int id = ids::kCom1; id <= ids::kCom4; ++id)
     EXPECT_EQ(panel->checkState(id), id == ids::kCom1 + 1) << id;
+  testing::expectShown(*panel, {{}, {ids::kModel1}, {}, {ids::kBaudRate, ids::kParity}});
   click(ids::kModel1);
-  pick(ids::kParity, "Odd");
+  EXPECT_EQ(text(ids::kBaudRate), "2400");
+  pick(ids::kParity, "Even");
   EXPECT_EQ(text(ids::kPortLabel), "COM 2");
+  click(ids::kModel0);
   click(platform::kIdOk);
-  EXPECT_EQ(calls(), Calls{"PortInitEx(2,1,0,9600,1)"});
+  EXPECT_EQ(calls(), Calls{"PortInitEx(2,0,1,2400,2)"});
+  EXPECT_EQ(panel->model, 0);
+  EXPECT_EQ(panel->standard, 1);
 }
 
 // Abbrechen, Esc and the close box each cancel and call nothing.
@@ -234,20 +224,19 @@ TEST_F(StartupSequence, CancelEndsWithoutWaitWindowOrAnyCall) {
     EXPECT_EQ(qobject_cast<panel_support::WaitWindow*>(window), nullptr);
 }
 
-TEST_F(StartupSequence, LibraryThatCannotBeLoadedIsNamedAndExitsOne) {
-  EXPECT_EQ(run("/nonexistent/Ocel400.so"), 1);
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[0].text, kLoading);
-  EXPECT_TRUE(prompts.messages[1].text.contains("/nonexistent/Ocel400.so"));
-  EXPECT_EQ(prompts.messages[1].caption, "Ocel Error!");
-}
-
-TEST_F(StartupSequence, MissingExportIsNamedAndExitsOneBeforeThePortDialog) {
-  EXPECT_EQ(run(OCEL400_DOUBLE_NO_GETSHAPE_PATH), 1);
-  ASSERT_EQ(prompts.messages.size(), 3u);
-  EXPECT_EQ(prompts.messages[1].text, kLoaded);
-  EXPECT_TRUE(prompts.messages[2].text.contains("GetShape"));
-  EXPECT_FALSE(prompts.messages[2].text.contains("SetShape"));
+// Both are told over no window and end the run before the port dialog.
+TEST_F(StartupSequence, LibraryThatCannotBeLoadedOrLacksAnExportIsNamedAndExitsOne) {
+  const std::pair<const char*, QString> cases[] = {
+      {"/nonexistent/Ocel400.so", "/nonexistent/Ocel400.so"},
+      {OCEL400_DOUBLE_NO_GETSHAPE_PATH, "fehlt die Funktion GetShape."}};
+  for (const auto& [library, named] : cases) {
+    prompts.messages.clear();
+    EXPECT_EQ(run(library), 1);
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_EQ(prompts.messages.front().text, kLoading);
+    EXPECT_TRUE(prompts.messages.back().text.contains(named)) << named.toStdString();
+    EXPECT_EQ(prompts.messages.back().caption, "Ocel Error!");
+  }
   EXPECT_EQ(camera.calls(), Calls{});
 }
 
