@@ -14,11 +14,13 @@
 #include "program_panels.h"
 #include "res/port_dialog_ids.h"
 #include "res/settings_page_ids.h"
+#include "res/zoom_page_ids.h"
+#include "sheet/settings_page.h"
+#include "sheet/zoom_comm_page.h"
+#include "sheet/zoom_conversions.h"
 #include "shell/panel_launcher.h"
 #include "shell/port_dialog.h"
 #include "shell/startup_sequence.h"
-#include "sheet/settings_page.h"
-#include "sheet/zoom_comm_page.h"
 
 namespace ocel::shell {
 namespace {
@@ -70,13 +72,17 @@ TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
 
 // A model 1 camera: the connection test moves its sharpness (register 14)
 // by 4 and puts it back; the sheet opens on the Settings page, which has
-// read the camera with the standard chosen; a slider move and Remote with a
-// manual gain reach the camera, a camera that stops acknowledging is told,
-// and Esc ends the program.
-TEST(EndToEndSheet, ConnectionTestSliderAndRemoteGainReachTheCameraAndItsSilenceIsTold) {
+// read the camera with the standard chosen; a slider move, Remote with a
+// manual gain, a configuration round trip and the zoom page's keypad and pan
+// reach the camera, a camera that stops acknowledging is told, and Esc ends
+// the program.
+TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
   CameraOnCom1 camera(1);
   testing::ScriptedPrompts prompts;
-  constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14;  // model 1's registers
+  const testing::TempFolder folder;
+  // Model 1's registers.
+  constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14, kZoom = 17, kPan = 23,
+                kKeypad = 33;
   testing::whenShows<platform::PropertySheet>([&](platform::PropertySheet* sheet) {
     namespace ids = res::settings_page;
     const std::vector<std::string> frames = camera.receivedFrames();
@@ -103,6 +109,31 @@ TEST(EndToEndSheet, ConnectionTestSliderAndRemoteGainReachTheCameraAndItsSilence
     EXPECT_EQ(camera.reg(kGainMode), 4);
     testing::scroll(*page, ids::kManualGainSlider, kThumbTrack, 49);
     EXPECT_EQ(camera.reg(kGain), 241);  // 25.6 dB
+
+    // A configuration saved and loaded puts a changed setting back.
+    prompts.fileAnswers = {testing::fileIn(folder, "sheet.cfg"),
+                           testing::fileIn(folder, "sheet.cfg")};
+    testing::click(*page, ids::kConfigSave);
+    camera.setReg(kSharpness, 10);
+    testing::click(*page, ids::kConfigLoad);
+    EXPECT_EQ(camera.reg(kSharpness), 100);
+    EXPECT_EQ(page->controlText(ids::kSharpnessLabel), "100");
+
+    // Holding Tele zooms the camera; the page shows where it got to, and a
+    // pan button lands in the camera.
+    sheet->setActivePage(1);
+    auto* zoomPage = qobject_cast<sheet::ZoomComm_1*>(sheet->page(1));
+    const QPoint tele(310, 100);
+    testing::pressAt(zoomPage, tele);
+    EXPECT_EQ(camera.reg(kKeypad), 1);
+    QTest::qWait(1000);
+    testing::releaseAt(zoomPage, tele);
+    EXPECT_EQ(camera.reg(kKeypad), 0);
+    EXPECT_LT(camera.reg(kZoom), 255 - 32) << "about 64 codes a second";
+    EXPECT_EQ(zoomPage->scrollPos(res::zoom_page::kZoomSlider),
+              sheet::roundedZoomPercent(camera.reg(kZoom)));
+    testing::click(*zoomPage, res::zoom_page::kPanLeft);
+    EXPECT_EQ(camera.reg(kPan), 0);
 
     camera.setFault(ocelsim::Fault::NoAck);
     testing::scroll(*page, ids::kSharpnessSlider, kThumbTrack, 120);
