@@ -1,13 +1,12 @@
 // The classic camera panel against the recording double: what it reads at
 // start and shows, what each slider, button and key sends, and its
 // configuration files.
-#include "classic/camera_panel.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
+#include "classic/camera_panel.h"
 #include "gui_support.h"
 #include "panel_support/camera_link_watch.h"
 #include "panel_support/wait_window.h"
@@ -126,6 +125,7 @@ TEST_P(ClassicPanelStart, ShowsTheCamerasValues) {
   }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Reads, ClassicPanelStart,
     ::testing::Values(
@@ -153,6 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"PlainSlider", {{"YGamma", 200}}, {}, {{ids::kYGammaSlider, 200}},
                   {{ids::kYGammaLabel, "200"}}}),
     testing::caseName);
+// clang-format on
 
 struct SliderCase {
   const char* name;
@@ -174,6 +175,7 @@ TEST_P(ClassicSlider, MovesLabelsAndSendsOnce) {
   EXPECT_EQ(calls(), Calls{c.call});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Codes, ClassicSlider,
     ::testing::Values(
@@ -198,6 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
         SliderCase{"AeAreaOnePercent", "AEArea", 0, ids::kAeAreaSlider, kThumbTrack, 1, 1,
                    {{ids::kInsideLabel, "99"}, {ids::kOutsideLabel, "1"}}, "SetAEArea(3)"}),
     testing::caseName);
+// clang-format on
 
 struct ClickCase {
   const char* name;
@@ -224,6 +227,7 @@ TEST_P(ClassicClick, SendsGatesAndShows) {
 
 const Values kRemoteManual{{"Mode", 1}, {"ModeGC", 4}, {"ModeES", 4}, {"ModeWB", 4}};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Buttons, ClassicClick,
     ::testing::Values(
@@ -279,6 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
                   testing::callsIn("SetNegPos(1) SetUsflg(1) SetUsflg(0) SetUsflg(255)"),
                   {{ids::kNegative}, {ids::kPositive}}, nullptr, true}),
     testing::caseName);
+// clang-format on
 
 // A camera that stops answering is told once per run of failed actions;
 // the watch adds no camera call.
@@ -289,7 +294,9 @@ TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   const struct {
     int lastResult;
     bool told;
+    // clang-format off
   } actions[] = {{0, false}, {1, true}, {1, false}, {2, false}, {0, false}, {2, true}};
+  // clang-format on
   Calls saves;
   for (const auto& action : actions) {
     camera.setValue("LastResult", action.lastResult);
@@ -312,10 +319,12 @@ TEST_F(ClassicPanel, EnterPressesTheFocusedSavemenuButton) {
     int button;
     Calls sent;
     std::size_t fileDialogs;  // each answered "cancelled"
+    // clang-format off
   } cases[] = {{ids::kSave, {"SetUsflg(1)", "SetUsflg(0)"}, 0},
                {ids::kReset, testing::joined({"SetUsflg(255)"}, kStartupReads), 0},
                {ids::kConfigSave, {}, 1},
                {ids::kConfigLoad, {}, 1}};
+  // clang-format on
   for (const auto& c : cases) {
     const std::size_t before = prompts.fileRequests.size();
     tabTo(c.button);
@@ -334,10 +343,10 @@ TEST_F(ClassicPanel, TabReachesTheEnabledSlidersAndArrowsMoveThem) {
   for (int id : tabTo(ids::kGridBoxes[4][4]))  // the last control
     if (panel->hasControl(id) && qobject_cast<ScrollBarControl*>(panel->control(id)))
       sliders.push_back(id);
-  EXPECT_EQ(sliders, (std::vector<int>{ids::kSharpnessSlider, ids::kAtwSpeedSlider,
-                                       ids::kAeSpeedSlider, ids::kYGammaSlider,
-                                       ids::kCGammaSlider, ids::kPhaseSlider,
-                                       ids::kAeAreaSlider, ids::kAeReferenceSlider}));
+  EXPECT_EQ(sliders,
+            (std::vector<int>{ids::kSharpnessSlider, ids::kAtwSpeedSlider, ids::kAeSpeedSlider,
+                              ids::kYGammaSlider, ids::kCGammaSlider, ids::kPhaseSlider,
+                              ids::kAeAreaSlider, ids::kAeReferenceSlider}));
   tabTo(ids::kSharpnessSlider);
   testing::key(Qt::Key_Right);
   testing::key(Qt::Key_Return);  // not a push button: OK closes the panel
@@ -367,15 +376,16 @@ TEST_F(ClassicPanel, SaveWritesTheKeysInOrderFromReadBacks) {
 // folder), is reported by name; a refused load must not reset the camera.
 TEST_F(ClassicPanel, FilesThatCannotBeWrittenOrReadAreReportedByName) {
   open();
-  const std::pair<int, QString> cases[] = {{ids::kConfigSave, testing::fileIn(folder, "missing/a.cfg")},
-                                           {ids::kConfigLoad, QString::fromStdString(folder.dir())}};
+  const std::pair<int, QString> cases[] = {
+      {ids::kConfigSave, testing::fileIn(folder, "missing/a.cfg")},
+      {ids::kConfigLoad, QString::fromStdString(folder.dir())}};
   for (const auto& [button, path] : cases) {
     camera.clearCalls();
     prompts.messages.clear();
     clickAnswering(button, path);
-    EXPECT_EQ(prompts.fileRequests.back().mode,
-              button == ids::kConfigSave ? FileDialogRequest::Mode::Save
-                                         : FileDialogRequest::Mode::Open);
+    EXPECT_EQ(prompts.fileRequests.back().mode, button == ids::kConfigSave
+                                                    ? FileDialogRequest::Mode::Save
+                                                    : FileDialogRequest::Mode::Open);
     ASSERT_EQ(prompts.messages.size(), 1u) << path.toStdString();
     EXPECT_TRUE(prompts.messages[0].text.contains(path));
     EXPECT_EQ(prompts.messages[0].caption, "Ocel Error!");
@@ -413,7 +423,7 @@ TEST_F(ClassicPanel, LoadSendsTheFilesValuesOrTheDefaultsThenReadsBack) {
 // Reset and Configload hold the panel for seconds: every camera call they
 // make runs under the wait cursor, on a panel painted under it first.
 TEST_F(ClassicPanel, ResetAndConfigloadCallUnderTheWaitCursorOnARepaintedPanel) {
-  static int paints;  // of the panel, under the wait cursor
+  static int paints;                                 // of the panel, under the wait cursor
   static std::vector<std::pair<bool, int>> atCalls;  // wait cursor shown, paints so far
   static const auto waitCursor = [] {
     const QCursor* cursor = QApplication::overrideCursor();
@@ -433,9 +443,9 @@ TEST_F(ClassicPanel, ResetAndConfigloadCallUnderTheWaitCursorOnARepaintedPanel) 
     atCalls.clear();
     clickAnswering(button, testing::fileIn(folder, "missing.cfg"));
     ASSERT_FALSE(atCalls.empty());
-    EXPECT_TRUE(std::all_of(atCalls.begin(), atCalls.end(),
-                            [](auto call) { return call.first && call.second > 0; }))
-        << button;
+    EXPECT_TRUE(std::all_of(atCalls.begin(), atCalls.end(), [](auto call) {
+      return call.first && call.second > 0;
+    })) << button;
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << button;
   }
   panel_support::setLibraryCallHook(nullptr);

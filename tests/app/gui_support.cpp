@@ -35,20 +35,19 @@ std::vector<QString> ScriptedPrompts::texts() const {
   return all;
 }
 
-void whenModalShows(std::function<void(QWidget*)> action,
-                    std::function<bool(QWidget*)> wanted) {
+void whenModalShows(std::function<void(QWidget*)> action, std::function<bool(QWidget*)> wanted) {
   auto* poll = new QTimer(qApp);
   auto waited = std::make_shared<int>(0);
   QObject::connect(poll, &QTimer::timeout, poll,
                    [poll, waited, action = std::move(action), wanted = std::move(wanted)] {
-    QWidget* modal = QApplication::activeModalWidget();
-    const bool shown = modal != nullptr && modal->isVisible() && wanted(modal);
-    if (!shown && ++*waited <= 500) return;
-    poll->deleteLater();
-    poll->stop();
-    if (shown) action(modal);
-    else ADD_FAILURE() << "no modal dialog came up";
-  });
+                     QWidget* modal = QApplication::activeModalWidget();
+                     const bool shown = modal != nullptr && modal->isVisible() && wanted(modal);
+                     if (!shown && ++*waited <= 500) return;
+                     poll->deleteLater();
+                     poll->stop();
+                     if (shown) action(modal);
+                     else ADD_FAILURE() << "no modal dialog came up";
+                   });
   poll->start(10);
 }
 

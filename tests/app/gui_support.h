@@ -60,8 +60,9 @@ class ScriptedPrompts : public platform::UserPrompts {
 
 // Runs action on the next modal dialog once it is on screen (from the
 // event loop that dialog runs). A dialog that never comes fails the test.
-void whenModalShows(std::function<void(QWidget*)> action,
-                    std::function<bool(QWidget*)> wanted = [](QWidget*) { return true; });
+void whenModalShows(
+    std::function<void(QWidget*)> action,
+    std::function<bool(QWidget*)> wanted = [](QWidget*) { return true; });
 // The same for the next modal dialog of class Dialog.
 template <class Dialog>
 void whenShows(std::function<void(Dialog*)> action) {

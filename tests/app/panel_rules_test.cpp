@@ -30,12 +30,14 @@ TEST(RoundDecimal, RoundsOnTheTruncatedFirstDecimal) {
     bool halfSteps;
     double rounded;
     const char* text;
+    // clang-format off
   } cases[] = {
       {6.4, true, 6.5, "6.5"},   {6.2, true, 6.0, "6.0"},   {6.9, true, 7.0, "7.0"},
       {5.3, true, 5.0, "5.0"},  // 0.3 * 10 is 2.99...: a first decimal of 2
       {0.0, true, 0.0, "0.0"},   {2.55, false, 3.0, "3.0"}, {127.49999999999999, false, 127, "127.0"},
       {25.0, false, 25.0, "25.0"}, {99.96, false, 100.0, "100.0"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const RoundedDecimal r = RoundDecimal(c.value, c.halfSteps);
     EXPECT_DOUBLE_EQ(r.value, c.rounded) << c.value;
@@ -47,10 +49,12 @@ TEST(RoundDecimal, RoundsOnTheTruncatedFirstDecimal) {
 TEST(ShutterSlider, LadderStepsAndDragSnaps) {
   const struct {
     int code, current, dragged, next;
+    // clang-format off
   } cases[] = {{kLineLeft, 60, 0, 50},         {kLineLeft, 50, 0, 50},
                {kLineRight, 30000, 0, 30000},  {kLineRight, 1230, 0, 1230},  // off the ladder
                {kThumbTrack, 0, 3399, 2800},   {kThumbTrack, 0, 3400, 4000},
                {kThumbTrack, 0, 54, 50},       {kThumbTrack, 0, 0, 50}};
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(classic::shutterSliderPosition(c.code, c.current, c.dragged), c.next)
         << c.code << " from " << c.current << " dragged " << c.dragged;
@@ -74,12 +78,14 @@ TEST(ZoomPageConversions, WeightsZoomAndPercentages) {
     const char* what;
     int (*convert)(int);
     std::vector<std::pair<int, int>> inOut;
+    // clang-format off
   } cases[] = {
       {"percent to weight", byteOfPercent, {{1, 3}, {10, 26}, {50, 127}, {90, 229}, {100, 255}}},
       {"weight to percent", percentOfByte, {{255, 100}, {128, 50}, {0, 0}}},
       {"PercentToZoom", PercentToZoom, {{100, 255}, {400, 63}, {101, 254}}},
       {"zoom shown on activation", truncatedZoomPercent, {{64, 398}, {65, 396}}},
       {"zoom read back", roundedZoomPercent, {{65, 397}, {255, 100}, {63, 400}}}};
+  // clang-format on
   for (const auto& c : cases)
     for (const auto& [in, out] : c.inOut) EXPECT_EQ(c.convert(in), out) << c.what << " of " << in;
   EXPECT_EQ(ZoomToPercent(64), 398.4375);
@@ -93,6 +99,7 @@ TEST(Keypad, PressesAndLeavingsByPixel) {
     int pressed;  // bits a press here sets
     int held;     // a button held while the pointer moves here ...
     bool left;    // ... is left
+    // clang-format off
   } cases[] = {
       {310, 100, kTeleBit, kTeleBit, false},
       {290, 100, 0, kTeleBit, false},  // Tele's left border
@@ -105,6 +112,7 @@ TEST(Keypad, PressesAndLeavingsByPixel) {
       {245, 62, 0, kLeftBit | kTopBit, false},  // T/L's corner pixel
       {310, 100, kTeleBit, kTeleBit | kWideBit, false},  // not one button's bits
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(keypadBitsPressedAt(kKeypadHitRects, c.x, c.y), c.pressed) << c.x << "," << c.y;
     EXPECT_EQ(pointerLeftHeldButton(kKeypadHitRects, c.held, c.x, c.y), c.left)
@@ -118,10 +126,12 @@ TEST(ConnectionTest, WritesFourAwayAndPassesOnFourAwayEitherWay) {
   const struct {
     int found, written, readBack;
     bool passes;
+    // clang-format off
   } cases[] = {{127, 131, 131, true}, {128, 124, 124, true}, {0, 4, 4, true},
                {255, 251, 251, true}, {10, 14, 6, true},     {200, 196, 204, true},
                {10, 14, 10, false},   {10, 14, 18, false},
                {255, 251, 3, false}};  // 255 + 4 is no byte's 3
+  // clang-format on
   for (const auto& c : cases) {
     const auto found = static_cast<std::uint8_t>(c.found);
     EXPECT_EQ(shell::connectionTestValue(found), c.written) << c.found;

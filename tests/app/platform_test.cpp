@@ -44,7 +44,10 @@ constexpr int kBar = 10;
 
 const DialogTemplate& testTemplate() {
   static const DialogTemplate dialog{
-      900, "test", 200, 80,
+      900,
+      "test",
+      200,
+      80,
       {
           {kBar, ControlKind::HorizontalScrollBar, "", 10, 10, 120, 11},
       }};
@@ -120,6 +123,7 @@ TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
     QStyle::SubControl part;
     Qt::Key key;  // 0: a click on part
     int code, step;
+    // clang-format off
   } cases[] = {{QStyle::SC_ScrollBarAddLine, Qt::Key(0), 1, 1},
                {QStyle::SC_ScrollBarSubLine, Qt::Key(0), 0, -1},
                {QStyle::SC_ScrollBarAddPage, Qt::Key(0), 3, 0},
@@ -128,6 +132,7 @@ TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
                {{}, Qt::Key_Up, 0, -1},      {{}, Qt::Key_Down, 1, 1},
                {{}, Qt::Key_PageUp, 2, 0},   {{}, Qt::Key_PageDown, 3, 0},
                {{}, Qt::Key_Home, 6, 0},     {{}, Qt::Key_End, 7, 0}};
+  // clang-format on
   for (const auto& c : cases) {
     const int before = bar->value();
     dialog.seen.clear();
@@ -163,8 +168,8 @@ TEST_F(DialogLayer, AnIdOutsideTheTemplateFailsLoudly) {
 #ifdef QT_NO_DEBUG
   static QString logged;
   logged.clear();
-  const QtMessageHandler previous = qInstallMessageHandler(
-      [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg) logged += text;
       });
   dialog.setCheck(kNotInTemplate, 1);
@@ -175,11 +180,14 @@ TEST_F(DialogLayer, AnIdOutsideTheTemplateFailsLoudly) {
 #endif
 }
 
-const DialogTemplate kFirstPage{901, "Settings", 120, 60,
+const DialogTemplate kFirstPage{901,
+                                "Settings",
+                                120,
+                                60,
                                 {{7, ControlKind::Label, "one", 5, 5, 40, 8},
                                  {9, ControlKind::OptionButton, "Remote", 5, 20, 40, 10}}};
-const DialogTemplate kSecondPage{902, "Zoom and Comm Settings", 120, 60,
-                                 {{8, ControlKind::Label, "two", 5, 5, 40, 8}}};
+const DialogTemplate kSecondPage{
+    902, "Zoom and Comm Settings", 120, 60, {{8, ControlKind::Label, "two", 5, 5, 40, 8}}};
 
 class CountingPage : public PropertyPage {
  public:
@@ -190,8 +198,8 @@ class CountingPage : public PropertyPage {
  protected:
   bool OnInitDialog() override {
     ++initialisations;
-    controlsExistedAtInit = !dialogTemplate().controls.empty() &&
-                            hasControl(dialogTemplate().controls.front().id);
+    controlsExistedAtInit =
+        !dialogTemplate().controls.empty() && hasControl(dialogTemplate().controls.front().id);
     return true;
   }
   bool OnSetActive() override {
@@ -231,7 +239,8 @@ TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndEnterAndEscReachTheS
     testing::whenModalShows([&, key = key](QWidget*) {
       EXPECT_EQ(second.isWindowCreated(), key == Qt::Key_Escape) << "only in the second run";
       QTabBar* tabs = sheet.findChild<QTabBar*>();
-      for (int tab : {1, 0}) QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+      for (int tab : {1, 0})
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
       first.control(9)->setFocus();
       QTest::keyClick(first.control(9), key);
       if (sheet.isVisible()) sheet.EndDialog(kIdCancel + 1);
@@ -274,7 +283,8 @@ TEST(QtPrompts, FileDialogSpeaksGermanShowsConfigurationFilesAndAsksOnlyWhenTold
   testing::TempFolder folder;
   testing::writeFile(folder.path("Kamera Halle 3 Werkseinstellung.cfg"), "");
   testing::writeFile(folder.path("Notizen.txt"), "");
-  QDir().mkdir(QString::fromStdString(folder.path("Sicherungen")));  // of the long type "Verzeichnis"
+  QDir().mkdir(
+      QString::fromStdString(folder.path("Sicherungen")));  // of the long type "Verzeichnis"
   const QString startedIn = QDir::currentPath();
   QDir::setCurrent(QString::fromStdString(folder.dir()));
   using Mode = FileDialogRequest::Mode;
@@ -285,6 +295,7 @@ TEST(QtPrompts, FileDialogSpeaksGermanShowsConfigurationFilesAndAsksOnlyWhenTold
     const char* text;
     const char* typed;
     std::optional<QString> chosen;  // asked, the answer No leaves the dialog to be cancelled
+    // clang-format off
   } cases[] = {
       {{Mode::Open, false}, QDialogButtonBox::Open, "Öffnen", "Kamera Halle 3 Werkseinstellung.cfg",
        existing},
@@ -292,6 +303,7 @@ TEST(QtPrompts, FileDialogSpeaksGermanShowsConfigurationFilesAndAsksOnlyWhenTold
        existing},
       {{Mode::Save, true}, QDialogButtonBox::Save, "Speichern", "Kamera Halle 3 Werkseinstellung",
        std::nullopt}};
+  // clang-format on
   for (const auto& c : cases) {
     testing::whenModalShows([&c](QWidget* modal) {
       auto* buttons = modal->findChild<QDialogButtonBox*>();
@@ -302,12 +314,14 @@ TEST(QtPrompts, FileDialogSpeaksGermanShowsConfigurationFilesAndAsksOnlyWhenTold
       QAbstractItemView* view = tree;  // sizeHintForColumn is public here
       QHeaderView* header = tree->header();
       // The folder is read in the background; the columns follow it.
-      EXPECT_TRUE(QTest::qWaitFor([&] {
-        bool whole = view->model()->rowCount(view->rootIndex()) == 2;
-        for (int column = 0; column < header->count(); ++column)
-          whole = whole && header->sectionSize(column) >= view->sizeHintForColumn(column);
-        return whole;
-      }, 5000));
+      EXPECT_TRUE(QTest::qWaitFor(
+          [&] {
+            bool whole = view->model()->rowCount(view->rootIndex()) == 2;
+            for (int column = 0; column < header->count(); ++column)
+              whole = whole && header->sectionSize(column) >= view->sizeHintForColumn(column);
+            return whole;
+          },
+          5000));
       auto* dialog = qobject_cast<QFileDialog*>(modal);
       bool asked = false;
       QTimer::singleShot(0, dialog, [&asked] {  // runs in the question's loop, if one comes
@@ -331,8 +345,8 @@ void expectTextsClear(const Dialog& dialog) {
   for (const QLabel* label : dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     const QRect box = label->geometry();
     const int end = box.left() + QFontMetrics(label->font()).horizontalAdvance(label->text());
-    const std::string text = std::to_string(dialog.dialogTemplate().id) + " \"" +
-                             label->text().toStdString() + '"';
+    const std::string text =
+        std::to_string(dialog.dialogTemplate().id) + " \"" + label->text().toStdString() + '"';
     EXPECT_LE(end, box.right() + 1) << text << " is cut off";
     for (const QWidget* next : controls) {
       const QRect other = next->geometry();
@@ -352,8 +366,12 @@ TEST(TemplateTexts, StayInsideTheirRectanglesAndClearOfTheirNeighbours) {
       {&res::waitWindowTemplate(), {}},
       {&res::zoomPageTemplate(), {}},
       {&res::classicPanelTemplate(),
-       {{ids::kShutterPrefix, "FL"}, {ids::kShutterLabel, "30000"}, {ids::kGainLabel, "18.0"},
-        {ids::kBlueLabel, "255"}, {ids::kInsideLabel, "100"}, {ids::kOutsideLabel, "100"}}}};
+       {{ids::kShutterPrefix, "FL"},
+        {ids::kShutterLabel, "30000"},
+        {ids::kGainLabel, "18.0"},
+        {ids::kBlueLabel, "255"},
+        {ids::kInsideLabel, "100"},
+        {ids::kOutsideLabel, "100"}}}};
   for (const auto& [dialogTemplate, widestValues] : templates) {
     Dialog dialog(*dialogTemplate);
     dialog.CreateWindowOnce();
@@ -371,6 +389,7 @@ TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
   const struct {
     const DialogTemplate& dialog;
     std::span<const int> ids;
+    // clang-format off
   } templates[] = {
       {res::portDialogTemplate(), res::port_dialog::kAllIds},
       {res::classicPanelTemplate(), res::classic_panel::kAllIds},
@@ -378,10 +397,12 @@ TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
       {res::settingsPageTemplate(), res::settings_page::kAllIds},
       {res::zoomPageTemplate(), res::zoom_page::kAllIds},
   };
+  // clang-format on
   for (const auto& [dialog, ids] : templates) {
     std::multiset<int> inTemplate;
     for (const ControlTemplate& control : dialog.controls) inTemplate.insert(control.id);
-    for (int id : ids) EXPECT_EQ(inTemplate.count(id), 1u) << "template " << dialog.id << ", id " << id;
+    for (int id : ids)
+      EXPECT_EQ(inTemplate.count(id), 1u) << "template " << dialog.id << ", id " << id;
   }
 }
 

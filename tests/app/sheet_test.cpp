@@ -81,9 +81,10 @@ TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   open(0, {}, true);
   EXPECT_EQ(calls(), kStartReads);
   const ZoomComm_1& z = zoom;
-  const int stored[] = {z.areaRate[0], z.areaRate[1], z.areaRate[2],  z.areaRate[3], z.areaRate[4],
-                        z.areaRate[5], z.peakRate,    z.panCode,      z.tiltCode,    z.zoomCode,
-                        z.blcMode,     z.cameraParity, z.cameraBaudCode, z.aeLevel};
+  const int stored[] = {z.areaRate[0],    z.areaRate[1], z.areaRate[2], z.areaRate[3],
+                        z.areaRate[4],    z.areaRate[5], z.peakRate,    z.panCode,
+                        z.tiltCode,       z.zoomCode,    z.blcMode,     z.cameraParity,
+                        z.cameraBaudCode, z.aeLevel};
   for (int i = 0; i < 14; ++i) EXPECT_EQ(stored[i], 10 + i) << zoomStems[i];
 }
 
@@ -111,6 +112,7 @@ TEST_P(SettingsPageStart, ShowsTheCamerasValues) {
             std::vector<int>(3, c.flags));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Reads, SettingsPageStart,
     ::testing::Values(
@@ -142,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{kNegBw, kDigAgc12, kWbAtwLock, kShutterFL},
                    {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
     testing::caseName);
+// clang-format on
 
 struct SliderCase {
   const char* name;
@@ -167,6 +170,7 @@ TEST_P(SettingsPageSlider, MovesLabelsAndSends) {
 constexpr int kRight = platform::kLineRight, kPageRight = platform::kPageRight,
               kTrack = platform::kThumbTrack;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Codes, SettingsPageSlider,
     ::testing::Values(
@@ -191,6 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
         SliderCase{"GainDraggedTo48", "MGC", 0, kManualGainSlider, kTrack, 48,
                    {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}}),
     testing::caseName);
+// clang-format on
 
 struct ClickCase {
   const char* name;
@@ -212,6 +217,7 @@ TEST_P(SettingsPageClick, SendsGatesAndReverts) {
   testing::expectShown(*panel, c.shown);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Buttons, SettingsPageClick,
     ::testing::Values(
@@ -254,6 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)"),
                   {{kCamera}, {kRemote}}, true}),
     testing::caseName);
+// clang-format on
 
 TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadBacks) {
   testing::ScriptedPrompts prompts;
@@ -278,8 +285,8 @@ TEST_F(SettingsPageTest, LoadSendsTheFilesKeysAndThisPagesDefaultsThenReadsBack)
   testing::ScriptedPrompts prompts;
   testing::TempFolder folder;
   testing::writeFile(folder.path("mixed.cfg"),
-               "[Ocel400 Configuration]\r\nNegPosMode=1\r\nMode=1\r\nModeGC=4\r\nMGC*2=51\r\n"
-               "Shape=30\r\nAgesRes=7\r\nRate0=17\r\nDZoom=9\r\n");
+                     "[Ocel400 Configuration]\r\nNegPosMode=1\r\nMode=1\r\nModeGC=4\r\nMGC*2=51\r\n"
+                     "Shape=30\r\nAgesRes=7\r\nRate0=17\r\nDZoom=9\r\n");
   prompts.fileAnswers = {testing::fileIn(folder, "mixed.cfg")};
   open();
   click(kConfigLoad);
@@ -314,10 +321,10 @@ constexpr int kWeightSliders[] = {ids::kArea1Slider, ids::kArea2Slider, ids::kAr
                                   ids::kPeakSlider};
 // Pan, tilt, parity, baud rate, BLC.
 const std::vector<std::vector<int>> kGroups{{ids::kPanLeft, ids::kPanCenter, ids::kPanRight},
-                                             {ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom},
-                                             {ids::kParityNone, ids::kParityOdd, ids::kParityEven},
-                                             {ids::kBaud9600, ids::kBaud4800, ids::kBaud2400},
-                                             {ids::kBlcOff, ids::kBlcOn}};
+                                            {ids::kTiltTop, ids::kTiltCenter, ids::kTiltBottom},
+                                            {ids::kParityNone, ids::kParityOdd, ids::kParityEven},
+                                            {ids::kBaud9600, ids::kBaud4800, ids::kBaud2400},
+                                            {ids::kBlcOff, ids::kBlcOn}};
 const QPoint kTele(310, 100), kWide(354, 100), kLeft(265, 100), kTop(330, 45),
     kBottomRight(400, 160), kBlank(150, 100);
 
@@ -372,6 +379,7 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
     std::vector<std::pair<int, const char*>> labels;
     const char* checks;
     const char* sides;
+    // clang-format off
   } cases[] = {
       {[](ZoomComm_1&) {}, {{ids::kArea1Label, "100 %"}, {ids::kPeakLabel, "25 %"},
         {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "100 %"}}, ".#./.#./#../#../#./", "..../"},
@@ -388,6 +396,7 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
                            p.cameraBaudCode = 24; p.blcMode = 1; },
        {{ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"}}, ".#./.#./..#/..#/.#/", "..../"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.checks);
     storeFactoryValues();
@@ -412,6 +421,7 @@ TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
     const char* shown;
     const char* call;
     const char* sides = "####/";
+    // clang-format off
   } cases[] = {
       {ids::kArea1Slider, kLineLeft, 0, ids::kArea1Label, "99 %", "SetRate0(252)"},
       {ids::kArea4Slider, kThumbTrack, 10, ids::kArea4Label, "10 %", "SetRate3(26)"},
@@ -423,6 +433,7 @@ TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
       // At 100 % pan and tilt are centred on the page; nothing is sent for them.
       {ids::kZoomSlider, kLineLeft, 0, ids::kZoomLabel, "100 %", "SetDZoom(255)", "..../"},
   };
+  // clang-format on
   panel->zoomCode = 191;
   panel->panCode = 0;
   open();
@@ -451,6 +462,7 @@ TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
     int clicked;
     const char* checks;
     const char* call;
+    // clang-format off
   } cases[] = {
       {ids::kPanRight, "..#/.#./#../#../#./", "SetEZPane(255)"},
       {ids::kPanLeft, "#../.#./#../#../#./", "SetEZPane(0)"},
@@ -459,6 +471,7 @@ TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
       {ids::kBaud4800, "#../#../..#/.#./#./", "SetReBps(48)"},
       {ids::kBlcOn, "#../#../..#/.#./.#/", "SetAEMode(1)"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     camera.clearCalls();
     click(c.clicked);
@@ -484,12 +497,14 @@ TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
     int id;
     QPoint inside;
     QSize size;
+    // clang-format off
   } keys[] = {{ids::kKeyTele, kTele, {42, 71}},      {ids::kKeyWide, kWide, {42, 71}},
               {ids::kKeyLeft, kLeft, {42, 71}},      {ids::kKeyRight, {400, 100}, {42, 71}},
               {ids::kKeyTop, kTop, {86, 36}},        {ids::kKeyBottom, {330, 160}, {86, 36}},
               {ids::kKeyTopLeft, {265, 45}, {42, 36}}, {ids::kKeyTopRight, {400, 45}, {42, 36}},
               {ids::kKeyBottomLeft, {265, 160}, {42, 36}},
               {ids::kKeyBottomRight, kBottomRight, {42, 36}}};
+  // clang-format on
   for (const auto& key : keys) {
     const auto* picture = qobject_cast<QLabel*>(panel->control(key.id));
     ASSERT_NE(picture, nullptr);
@@ -508,6 +523,7 @@ TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom
     int zoomReached;
     const char* shown;
     const char* sides;
+    // clang-format off
   } cases[] = {
       {kTele, 0, "SetEZSWBtn(1)", "SetEZSWBtn(0)", 65, "397 %", "####/"},
       {kBottomRight, 0, "SetEZSWBtn(40)", "SetEZSWBtn(0)", 191, "200 %", "####/"},
@@ -515,6 +531,7 @@ TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom
       {kWide, 192, "SetEZSWBtn(194)", "SetEZSWBtn(192)", 191, "200 %", "####/"},
       {QPoint(290, 100), 0, nullptr, "SetEZSWBtn(0)", 255, "100 %", "..../"},  // Tele's border
   };
+  // clang-format on
   panel->panCode = 255;
   panel->zoomCode = 191;
   open();
@@ -544,7 +561,9 @@ TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide
     QPoint held;
     QPoint border;  // still the held button
     bool readsZoom;
+    // clang-format off
   } cases[] = {{kLeft, {285, 136}, false}, {kTop, {374, 29}, false}, {kWide, {334, 68}, true}};
+  // clang-format on
   open();
   for (const auto& c : cases) {
     camera.setValue("DZoom", 191);

@@ -111,7 +111,7 @@ TEST_F(PortDialogTest, ChoicesReachPortInitExAndThePortLabelFollowsThePort) {
   const struct {
     int clicked;
     const char* label;
-  } steps[] = {{ids::kCom1 + 2, "COM 3"}, {ids::kPal, "COM 3"}, {ids::kCom4, "COM 4"},
+  } steps[] = {{ids::kCom1 + 2, "COM 3"}, {ids::kPal, "COM 3"},      {ids::kCom4, "COM 4"},
                {ids::kNtsc, "COM 4"},     {ids::kCom1 + 1, "COM 2"}, {ids::kModel0, "COM 2"}};
   for (const auto& step : steps) {
     click(step.clicked);
@@ -148,8 +148,7 @@ TEST_F(PortDialogTest, EveryWayOutButOkCancelsAndCallsNothing) {
 }
 
 const QString kLoading = "Loading DLL", kLoaded = "Loading DLL ok";
-const QString kNoConnection =
-    "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
+const QString kNoConnection = "Es konnte keine serielle Verbindung\r\nzur Kamera aufgebaut werden!";
 
 class RecordingLauncher : public PanelLauncher {
  public:

@@ -32,9 +32,8 @@ TEST(ProfileWrite, ChangesOnlyTheKey) {
        "[Ocel400 Configuration]\r\nA=1\nMode=7\r\nB=2\n"},
       {"bare CR at the end kept", "[Ocel400 Configuration]\r\nMode=0\r", "Mode", "7",
        "[Ocel400 Configuration]\r\nMode=7\r"},
-      {"new key after a bare CR: the CR stays, LF added",
-       "[Ocel400 Configuration]\r\nA=1\r", "Mode", "3",
-       "[Ocel400 Configuration]\r\nA=1\r\nMode=3\r\n"},
+      {"new key after a bare CR: the CR stays, LF added", "[Ocel400 Configuration]\r\nA=1\r",
+       "Mode", "3", "[Ocel400 Configuration]\r\nA=1\r\nMode=3\r\n"},
       {"new key after a last line without break", "[Ocel400 Configuration]\nA=1", "Mode", "3",
        "[Ocel400 Configuration]\nA=1\nMode=3\n"},
   };
@@ -54,11 +53,10 @@ TEST(PlainDecimal, AcceptsOnlyOptionalMinusAndDigitsWithin32Bits) {
   const struct {
     const char* text;
     std::optional<std::int32_t> value;
-  } cases[] = {{"0", 0},          {"4464", 4464},        {"-1", -1},
-               {"70000", 70000},  {"2147483647", 2147483647},
-               {"2147483648", {}}, {"", {}},            {"-", {}},
-               {"12a", {}},       {" 12", {}},           {"+5", {}},
-               {"1.5", {}}};
+  } cases[] = {
+      {"0", 0},           {"4464", 4464}, {"-1", -1}, {"70000", 70000}, {"2147483647", 2147483647},
+      {"2147483648", {}}, {"", {}},       {"-", {}},  {"12a", {}},      {" 12", {}},
+      {"+5", {}},         {"1.5", {}}};
   for (const auto& c : cases) EXPECT_EQ(parsePlainDecimal(c.text), c.value) << c.text;
 }
 

@@ -1,9 +1,6 @@
 // The recording double of libOcel400.so (see recording_double.h). Setters
 // keep their argument as given, without range rules; every export takes the
 // exact types that Ocel400.h declares for it.
-#include "Ocel400.h"
-#include "Ocel400_settings.h"
-
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +12,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "Ocel400.h"
+#include "Ocel400_settings.h"
 #include "recording_double.h"
 
 namespace {
@@ -76,7 +75,9 @@ T answerFor(const char* stem) {
   return static_cast<T>(static_cast<int64_t>(value));
 }
 
-bool isAreaRow(int32_t row) { return row >= 0 && row < static_cast<int32_t>(state().areaRows.size()); }
+bool isAreaRow(int32_t row) {
+  return row >= 0 && row < static_cast<int32_t>(state().areaRows.size());
+}
 
 }  // namespace
 
@@ -143,7 +144,9 @@ void OcelDouble_ClearCalls(void) { state().calls.clear(); }
 
 const char* OcelDouble_Call(int32_t index) {
   const auto& calls = state().calls;
-  return index >= 0 && static_cast<size_t>(index) < calls.size() ? calls[static_cast<size_t>(index)].c_str() : nullptr;
+  return index >= 0 && static_cast<size_t>(index) < calls.size()
+             ? calls[static_cast<size_t>(index)].c_str()
+             : nullptr;
 }
 
 }  // extern "C"

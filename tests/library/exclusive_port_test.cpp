@@ -47,8 +47,13 @@ class ExclusivePort : public ::testing::Test {
   // The holder as an ordinary user.
   std::vector<std::string> asNobody(const char* mode) const {
     if (geteuid() != 0) return {copy_.program, mode};
-    return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--",
-            copy_.program, mode};
+    return {"/usr/bin/setpriv",
+            "--reuid=65534",
+            "--regid=65534",
+            "--clear-groups",
+            "--",
+            copy_.program,
+            mode};
   }
 
   ocelsim::PtyCamera camera_{[] {

@@ -8,9 +8,9 @@
 
 namespace ocel::testing::lib {
 #if defined(_WIN32)
-#define OCEL400_EXPORT_NAME(name) inline decltype(&::name) name = nullptr;
+#  define OCEL400_EXPORT_NAME(name) inline decltype(&::name) name = nullptr;
 #else
-#define OCEL400_EXPORT_NAME(name) using ::name;
+#  define OCEL400_EXPORT_NAME(name) using ::name;
 #endif
 OCEL400_FOR_EACH_EXPORT
 #undef OCEL400_EXPORT_NAME

@@ -28,8 +28,8 @@ struct Probe {
 // Accepted from low to high, anything else (also low - 1, which an unsigned
 // argument carries as its largest value) replaced by substitute.
 std::vector<Probe> range(int low, int high, int substitute) {
-  return {{double(low), low}, {double(high), high}, {low - 1.0, substitute},
-          {high + 1.0, substitute}};
+  return {
+      {double(low), low}, {double(high), high}, {low - 1.0, substitute}, {high + 1.0, substitute}};
 }
 
 // Exactly the values given, each value's successor replaced by substitute.
@@ -42,8 +42,8 @@ std::vector<Probe> oneOf(std::set<int> values, int substitute) {
   return probes;
 }
 
-constexpr int kAbsent = 255;      // model 0 lacks the setting and addresses 255
-constexpr int kUnassigned = 0;    // model 1 assigns AEArea nothing: its entry stays as loaded
+constexpr int kAbsent = 255;    // model 0 lacks the setting and addresses 255
+constexpr int kUnassigned = 0;  // model 1 assigns AEArea nothing: its entry stays as loaded
 
 struct SettingRow {
   const char* stem;
@@ -107,10 +107,8 @@ const SettingRow kRows[] = {
 // low bits, as a C caller's would.
 template <typename Argument>
 Argument as(double value) {
-  if constexpr (std::is_floating_point_v<Argument>)
-    return value;
-  else
-    return static_cast<Argument>(static_cast<long long>(value));
+  if constexpr (std::is_floating_point_v<Argument>) return value;
+  else return static_cast<Argument>(static_cast<long long>(value));
 }
 
 struct Exports {

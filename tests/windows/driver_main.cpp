@@ -28,9 +28,9 @@ std::string bindExports() {
   std::string missing;
   // Through void (*)(): the one cast that does not warn of a mismatched
   // function type.
-#define OCEL400_EXPORT_NAME(name)                                                    \
-  lib::name = reinterpret_cast<decltype(lib::name)>(                                 \
-      reinterpret_cast<void (*)()>(GetProcAddress(dll, #name)));                     \
+#define OCEL400_EXPORT_NAME(name)                                \
+  lib::name = reinterpret_cast<decltype(lib::name)>(             \
+      reinterpret_cast<void (*)()>(GetProcAddress(dll, #name))); \
   if (lib::name == nullptr) missing += " " #name;
   OCEL400_FOR_EACH_EXPORT
 #undef OCEL400_EXPORT_NAME
@@ -89,9 +89,9 @@ void report(const char* what, int exchanges, const std::function<void(int)>& exc
   }
   std::sort(times.begin(), times.end());
   const double median = times[times.size() / 2];
-  std::fprintf(stderr, "%-20s median %6.2f ms  ratio %.3f to the 30 ms pause  (min %.2f, max %.2f)%s\n",
-              what, median, median / kPauseMs, times.front(), times.back(),
-              answered ? "" : "  UNANSWERED");
+  std::fprintf(
+      stderr, "%-20s median %6.2f ms  ratio %.3f to the 30 ms pause  (min %.2f, max %.2f)%s\n",
+      what, median, median / kPauseMs, times.front(), times.back(), answered ? "" : "  UNANSWERED");
 }
 
 void runBench(CameraControl& camera, int exchanges) {
@@ -131,7 +131,10 @@ int main(int argc, char** argv) {
   };
   const std::map<std::string, std::function<void()>> scenarios{
       {"frames", [&] { checkFrames(open); }},
-      {"faults", [&] { for (const FaultCase& c : kFaultCases) checkFault(open, c); }},
+      {"faults",
+       [&] {
+         for (const FaultCase& c : kFaultCases) checkFault(open, c);
+       }},
       {"recovery", [&] { checkRecovery(open); }},
       {"port", [&] { runPort(camera); }},
   };

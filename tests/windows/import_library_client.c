@@ -17,7 +17,7 @@ static int expect(const char *call, unsigned actual, unsigned expected) {
 }
 
 int main(void) {
-#define OCEL400_EXPORT_NAME(name) (any_function)name,
+#define OCEL400_EXPORT_NAME(name) (any_function) name,
   volatile any_function every_export[] = {OCEL400_FOR_EACH_EXPORT};
 #undef OCEL400_EXPORT_NAME
   int failures = 0;
