@@ -27,8 +27,9 @@ using Values = std::vector<std::pair<const char*, double>>;  // camera values by
 // A call log written as its calls separated by blanks.
 Calls callsIn(const std::string& spaced);
 using IdList = std::vector<int>;
+// Two lists, the second after the first.
 template <class T>
-std::vector<T> joined(std::vector<T> first, const std::vector<T>& then) {
+std::vector<T> operator+(std::vector<T> first, const std::vector<T>& then) {
   first.insert(first.end(), then.begin(), then.end());
   return first;
 }
