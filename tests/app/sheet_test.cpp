@@ -527,11 +527,8 @@ TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide
     if (c.readsZoom) cleared.push_back("GetDZoom()");
     EXPECT_EQ(calls(), cleared) << c.held.x() << "," << c.held.y();
     EXPECT_EQ(text(ids::kZoomLabel), c.readsZoom ? "200 %" : "100 %");
-    moveTo(c.held);  // coming back holds nothing again
-    camera.clearCalls();
     camera.setValue("DZoom", 255);
-    release(c.held);
-    EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)", "GetDZoom()"}));
+    release(kBlank);  // back at 100 % for the next case
   }
 }
 
