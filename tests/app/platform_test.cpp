@@ -129,6 +129,7 @@ TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
                {QStyle::SC_ScrollBarAddPage, Qt::Key(0), 3, 0},
                {QStyle::SC_ScrollBarSubPage, Qt::Key(0), 2, 0},
                {{}, Qt::Key_Left, 0, -1},    {{}, Qt::Key_Right, 1, 1},
+               {{}, Qt::Key_Up, 0, -1},      {{}, Qt::Key_Down, 1, 1},
                {{}, Qt::Key_PageUp, 2, 0},   {{}, Qt::Key_PageDown, 3, 0},
                {{}, Qt::Key_Home, 6, 0},     {{}, Qt::Key_End, 7, 0}};
   // clang-format on
