@@ -366,76 +366,59 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
   }
 }
 
-TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
+// Each option button unchecks its siblings; each slider shows its value.
+// Both send it and store it for the next activation.
+TEST_F(ZoomPage, OptionButtonsAndSlidersSendStoreAndShow) {
   using namespace platform;  // the scroll codes
   const struct {
-    int slider, code, dragged, label;
-    const char* shown;
+    testing::Action action;
     const char* call;
+    const char* checks;  // nullptr: a slider, which shows label
+    int label = 0;       // the slider's
+    const char* shown = nullptr;
     const char* sides = "####/";
     // clang-format off
   } cases[] = {
-      {ids::kArea1Slider, kLineLeft, 0, ids::kArea1Label, "99 %", "SetRate0(252)"},
-      {ids::kArea4Slider, kThumbTrack, 10, ids::kArea4Label, "10 %", "SetRate3(26)"},
-      {ids::kArea6Slider, kLineRight, 0, ids::kArea6Label, "100 %", "SetRate5(255)"},
-      {ids::kPeakSlider, kThumbTrack, 1, ids::kPeakLabel, "1 %", "SetRateP(3)"},
-      {ids::kLevelSlider, kThumbTrack, 200, ids::kLevelLabel, "200", "SetAELevel(200)"},
-      {ids::kZoomSlider, kThumbTrack, 101, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
-      {ids::kZoomSlider, kEndScroll, 0, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
+      {{ids::kPanRight}, "SetEZPane(255)", "..#/.#./#../#../#./"},
+      {{ids::kPanLeft}, "SetEZPane(0)", "#../.#./#../#../#./"},
+      {{ids::kTiltTop}, "SetEZTilt(0)", "#../#../#../#../#./"},
+      {{ids::kParityEven}, "SetRePrt(2)", "#../#../..#/#../#./"},
+      {{ids::kBaud4800}, "SetReBps(48)", "#../#../..#/.#./#./"},
+      {{ids::kArea1Slider, kLineLeft}, "SetRate0(252)", nullptr, ids::kArea1Label, "99 %"},
+      {{ids::kArea4Slider, kThumbTrack, 10}, "SetRate3(26)", nullptr, ids::kArea4Label, "10 %"},
+      {{ids::kArea6Slider, kLineRight}, "SetRate5(255)", nullptr, ids::kArea6Label, "100 %"},
+      {{ids::kPeakSlider, kThumbTrack, 1}, "SetRateP(3)", nullptr, ids::kPeakLabel, "1 %"},
+      {{ids::kLevelSlider, kThumbTrack, 200}, "SetAELevel(200)", nullptr, ids::kLevelLabel, "200"},
+      {{ids::kZoomSlider, kThumbTrack, 101}, "SetDZoom(254)", nullptr, ids::kZoomLabel, "101 %"},
+      {{ids::kZoomSlider, kEndScroll}, "SetDZoom(254)", nullptr, ids::kZoomLabel, "101 %"},
       // At 100 % pan and tilt are centred on the page; nothing is sent for them.
-      {ids::kZoomSlider, kLineLeft, 0, ids::kZoomLabel, "100 %", "SetDZoom(255)", "..../"},
+      {{ids::kZoomSlider, kLineLeft}, "SetDZoom(255)", ".#./.#./..#/.#./#./", ids::kZoomLabel,
+       "100 %", "..../"},
+      {{ids::kBlcOn}, "SetAEMode(1)", ".#./.#./..#/.#./.#/", 0, nullptr, "..../"},
   };
   // clang-format on
   panel->zoomCode = 191;
-  panel->panCode = 0;
   open();
   for (const auto& c : cases) {
     camera.clearCalls();
-    scroll(c.slider, c.code, c.dragged);
-    EXPECT_EQ(panel->scrollPos(c.slider), text(c.label).split(' ')[0].toInt()) << c.call;
-    EXPECT_EQ(text(c.label), c.shown);
+    testing::act(*panel, {c.action});
     EXPECT_EQ(calls(), Calls{c.call});
+    if (c.checks) {
+      EXPECT_EQ(radioChecks(), c.checks) << c.call;
+    }
+    if (c.shown) {
+      EXPECT_EQ(text(c.label), c.shown);
+      EXPECT_EQ(panel->scrollPos(c.action.id), text(c.label).split(' ')[0].toInt()) << c.call;
+    }
     EXPECT_EQ(sideButtonsEnabled(), c.sides) << c.call;
   }
-  EXPECT_EQ(radioChecks(), ".#./.#./#../#../#./");
-  EXPECT_EQ(panel->panCode, 0);
-  EXPECT_EQ(panel->areaRate[3], 26);
-  EXPECT_EQ(panel->peakRate, 3);
-  EXPECT_EQ(panel->aeLevel, 200);
-  EXPECT_EQ(panel->zoomCode, 255);
-  switchTabsAndBack();
-  EXPECT_EQ(text(ids::kArea4Label), "10 %");
-}
-
-TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
-  panel->zoomCode = 191;
-  open();
-  const struct {
-    int clicked;
-    const char* checks;
-    const char* call;
-    // clang-format off
-  } cases[] = {
-      {ids::kPanRight, "..#/.#./#../#../#./", "SetEZPane(255)"},
-      {ids::kPanLeft, "#../.#./#../#../#./", "SetEZPane(0)"},
-      {ids::kTiltTop, "#../#../#../#../#./", "SetEZTilt(0)"},
-      {ids::kParityEven, "#../#../..#/#../#./", "SetRePrt(2)"},
-      {ids::kBaud4800, "#../#../..#/.#./#./", "SetReBps(48)"},
-      {ids::kBlcOn, "#../#../..#/.#./.#/", "SetAEMode(1)"},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    camera.clearCalls();
-    click(c.clicked);
-    EXPECT_EQ(radioChecks(), c.checks) << c.call;
-    EXPECT_EQ(calls(), Calls{c.call});
-  }
-  EXPECT_EQ(panel->panCode, 0);
-  EXPECT_EQ(panel->tiltCode, 0);
-  EXPECT_EQ(panel->cameraParity, 2);
-  EXPECT_EQ(panel->cameraBaudCode, 48);
+  const ZoomComm_1& z = *panel;
+  EXPECT_EQ((std::vector<int>{z.panCode, z.tiltCode, z.cameraParity, z.cameraBaudCode,
+                              z.areaRate[3], z.peakRate, z.aeLevel, z.zoomCode}),
+            (std::vector<int>{0, 0, 2, 48, 26, 3, 200, 255}));
   // BLC On greys exactly the seven weight sliders, also after a tab switch.
   switchTabsAndBack();
+  EXPECT_EQ(text(ids::kArea4Label), "10 %");
   for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
   EXPECT_TRUE(enabled(ids::kLevelSlider));
   click(ids::kBlcOff);
