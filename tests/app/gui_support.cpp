@@ -75,6 +75,13 @@ void scroll(const platform::Dialog& dialog, int id, int code, int position) {
   emit qobject_cast<platform::ScrollBarControl*>(dialog.control(id))->scrolled(code, position);
 }
 
+void act(const platform::Dialog& dialog, const std::vector<Action>& actions) {
+  for (const Action& action : actions) {
+    if (action.scrollCode < 0) click(dialog, action.id);
+    else scroll(dialog, action.id, action.scrollCode, action.position);
+  }
+}
+
 std::string marks(const std::vector<std::vector<int>>& rows, const std::function<bool(int)>& test) {
   std::string shown;
   for (const auto& row : rows) {
@@ -84,11 +91,14 @@ std::string marks(const std::vector<std::vector<int>>& rows, const std::function
   return shown;
 }
 
-void expectShown(const platform::Dialog& dialog, const Shown& shown) {
+void expectShown(const platform::Dialog& dialog, const Shown& shown, const Texts& texts,
+                 const Positions& positions) {
   for (int id : shown.on) EXPECT_TRUE(dialog.checkState(id)) << id << " checked";
   for (int id : shown.off) EXPECT_FALSE(dialog.checkState(id)) << id << " unchecked";
   for (int id : shown.enabled) EXPECT_TRUE(dialog.isControlEnabled(id)) << id << " enabled";
   for (int id : shown.disabled) EXPECT_FALSE(dialog.isControlEnabled(id)) << id << " disabled";
+  for (const auto& [id, text] : texts) EXPECT_EQ(dialog.controlText(id), text) << id;
+  for (const auto& [id, at] : positions) EXPECT_EQ(dialog.scrollPos(id), at) << id;
 }
 
 std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path) {

@@ -27,8 +27,9 @@ using Values = std::vector<std::pair<const char*, double>>;  // camera values by
 // A call log written as its calls separated by blanks.
 Calls callsIn(const std::string& spaced);
 using IdList = std::vector<int>;
+// Two lists, the second after the first.
 template <class T>
-std::vector<T> joined(std::vector<T> first, const std::vector<T>& then) {
+std::vector<T> operator+(std::vector<T> first, const std::vector<T>& then) {
   first.insert(first.end(), then.begin(), then.end());
   return first;
 }
@@ -88,6 +89,15 @@ void moveTo(QWidget* widget, QPoint at);
 // A scroll bar's notification, as the dialog layer gives it.
 void scroll(const platform::Dialog& dialog, int id, int code, int position = 0);
 
+// A user's click on a control or, with a scroll code, a scroll bar's
+// notification with the dragged position.
+struct Action {
+  Action(int control, int code = -1, int dragged = 0)
+      : id(control), scrollCode(code), position(dragged) {}
+  int id, scrollCode, position;
+};
+void act(const platform::Dialog& dialog, const std::vector<Action>& actions);
+
 // For every id of every row '#' when test says so, else '.'; rows end in '/'.
 std::string marks(const std::vector<std::vector<int>>& rows, const std::function<bool(int)>& test);
 
@@ -95,7 +105,11 @@ std::string marks(const std::vector<std::vector<int>>& rows, const std::function
 struct Shown {
   std::vector<int> on = {}, off = {}, enabled = {}, disabled = {};
 };
-void expectShown(const platform::Dialog& dialog, const Shown& shown);
+// And the texts of labels, the positions of sliders.
+using Texts = std::vector<std::pair<int, const char*>>;
+using Positions = std::vector<std::pair<int, int>>;
+void expectShown(const platform::Dialog& dialog, const Shown& shown, const Texts& texts = {},
+                 const Positions& positions = {});
 
 // The recording double, loaded as the program loads the library.
 std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path = OCEL400_DOUBLE_PATH);

@@ -208,16 +208,6 @@ class CountingPage : public PropertyPage {
   }
 };
 
-class PropertySheetTest : public ::testing::Test {
- protected:
-  PropertySheetTest() {
-    sheet.AddPage(&first);
-    sheet.AddPage(&second);
-  }
-  PropertySheet sheet{QStringLiteral("Ocel Serie")};
-  CountingPage first{kFirstPage}, second{kSecondPage};
-};
-
 TEST(PropertySheetTeardown, PagesDestroyedBeforeTheSheetActivateNothing) {
   PropertySheet sheet{QStringLiteral("Ocel Serie")};
   auto first = std::make_unique<CountingPage>(kFirstPage);
@@ -233,7 +223,11 @@ TEST(PropertySheetTeardown, PagesDestroyedBeforeTheSheetActivateNothing) {
 // A page is created when first selected, once, and activated at every
 // selection. Enter and Esc on a page's control end the sheet as its OK and
 // Abbrechen do; the page itself never closes.
-TEST_F(PropertySheetTest, PagesAreCreatedOnFirstSelectionAndEnterAndEscReachTheSheet) {
+TEST(PropertySheet, PagesAreCreatedOnFirstSelectionAndEnterAndEscReachTheSheet) {
+  PropertySheet sheet{QStringLiteral("Ocel Serie")};
+  CountingPage first{kFirstPage}, second{kSecondPage};
+  sheet.AddPage(&first);
+  sheet.AddPage(&second);
   for (const auto& [key, result] :
        {std::pair{Qt::Key_Return, kIdOk}, {Qt::Key_Escape, kIdCancel}}) {
     testing::whenModalShows([&, key = key](QWidget*) {

@@ -27,7 +27,7 @@ using namespace res::settings_page;
 using testing::Calls;
 using testing::callsIn;
 using testing::IdList;
-using testing::joined;
+using testing::operator+;
 using testing::Shown;
 using testing::Values;
 
@@ -58,10 +58,6 @@ class SettingsPageTest : public testing::DoubleTest<EingabeBool_1> {
   ZoomComm_1 zoom{*library};
 };
 
-template <class T>
-std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
-  return joined(std::move(a), b);
-}
 const IdList kDigitalAgc{kDigAgc6, kDigAgc12, kDigAgc15, kDigAgc18, kDigAgc21, kDigAgc24};
 const IdList kPalPair{kShutter50, kShutter120}, kNtscPair{kShutter60, kShutter100};
 const IdList kEightFixed{kShutter250,  kShutter500,   kShutter1000,  kShutter2000,
@@ -70,9 +66,6 @@ const IdList kAllFixed = kPalPair + kNtscPair + kEightFixed;
 const IdList kGainControls = kDigitalAgc + IdList{kManualGainSlider};
 const IdList kWbSliders{kRedSlider, kBlueSlider};
 const Values kRemoteManual{{"Mode", 1}, {"ModeES", 4}, {"ModeGC", 4}, {"ModeWB", 4}};
-
-template <class Case>
-class PageCases : public SettingsPageTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   const char* zoomStems[] = {"Rate0",  "Rate1",  "Rate2", "Rate3",  "Rate4", "Rate5", "RateP",
@@ -88,83 +81,34 @@ TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   for (int i = 0; i < 14; ++i) EXPECT_EQ(stored[i], 10 + i) << zoomStems[i];
 }
 
-struct StartCase {
+// The page opened on the camera's values (in PAL unless told), the user's
+// clicks and slider moves, and what reached the camera and the page.
+struct PageCase {
   const char* name;
   Values camera;
-  std::vector<int> modeReads;  // the three GetMode answers, when they differ
-  int standard;
-  Shown shown;
-  std::vector<std::pair<int, const char*>> labels = {};
-  std::vector<std::pair<int, int>> positions = {};
-  int flags = 0;  // remoteControl, shutterManual and gainManual
+  std::vector<testing::Action> actions;
+  Calls calls;
+  Shown shown = {};
+  testing::Texts texts = {};
+  testing::Positions positions = {};
+  int flags = -1;  // remoteControl, shutterManual and gainManual, when checked
+  int standard = 0;
+  std::vector<int> modeReads = {};  // the three GetMode answers, when they differ
 };
 
-using SettingsPageStart = PageCases<StartCase>;
+class SettingsPageCase : public SettingsPageTest, public ::testing::WithParamInterface<PageCase> {};
 
-TEST_P(SettingsPageStart, ShowsTheCamerasValues) {
-  const StartCase& c = GetParam();
+TEST_P(SettingsPageCase, SendsAndShows) {
+  const PageCase& c = GetParam();
   for (int answer : c.modeReads) camera.queueAnswer("Mode", answer);
   open(c.standard, c.camera);
-  testing::expectShown(*panel, c.shown);
-  for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
-  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
-  EXPECT_EQ((std::vector<int>{panel->remoteControl, panel->shutterManual, panel->gainManual}),
-            std::vector<int>(3, c.flags));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Reads, SettingsPageStart,
-    ::testing::Values(
-        StartCase{"CameraControlLocksWhatManualUnlocks",
-                  {{"ModeGC", 4}, {"ModeWB", 4}, {"ModeES", 4}}, {}, 0,
-                  {{kCamera, kGainManual}, {kRemote}, kDigitalAgc + IdList{kWbManual},
-                   kAllFixed + kWbSliders + IdList{kManualGainSlider}}},
-        StartCase{"RemoteGainManual", {{"Mode", 1}, {"ModeGC", 4}}, {}, 0,
-                  {{kRemote}, {kCamera}, kGainControls, kAllFixed + kWbSliders}, {}, {}, 1},
-        StartCase{"RemoteAllManualPal", kRemoteManual, {}, 0,
-                  {{}, {}, kPalPair + kEightFixed + kWbSliders + kGainControls, kNtscPair}, {}, {},
-                  1},
-        StartCase{"RemoteAutomaticGainLocksDigitalAgc", {{"Mode", 1}}, {}, 0,
-                  {{}, {}, {}, kDigitalAgc}, {}, {}, 1},
-        StartCase{"MixedReadsCheckBoth", {}, {0, 1, 0}, 0, {{kCamera, kRemote}}},
-        StartCase{"DigitalGain", {{"MGC", 25.6}}, {}, 0, {},
-                  {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}},
-                  {{kManualGainSlider, 49}}},
-        StartCase{"TopOfAnalogueGain", {{"MGC", 24.0}}, {}, 0, {},
-                  {{kManualGainLabel, "24.0"}, {kManualGainNote, "(al)"}},
-                  {{kManualGainSlider, 48}}},
-        StartCase{"ValuesOutsideTheRanges", {{"AesRes", 0}, {"ESMax", 200}}, {}, 0, {},
-                  {{kAesSpeedLabel, "0"}, {kShutterMaxLabel, "200"}},
-                  {{kAesSpeedSlider, 1}, {kShutterMaxSlider, 155}}},
-        StartCase{"NtscShutterUnderPal", {{"MES", 100}}, {}, 0, {{}, kAllFixed}},
-        StartCase{"Choices",
-                  {{"NegPos", 3}, {"DigAgc", 2}, {"ModeWB", 3}, {"ModeES", 1}, {"ModeGC", 3}},
-                  {}, 0,
-                  {{kNegBw, kDigAgc12, kWbAtwLock, kShutterFL},
-                   {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
-    testing::caseName);
-// clang-format on
-
-struct SliderCase {
-  const char* name;
-  const char* stem;  // the camera value the slider starts from
-  double start;
-  int slider, code, dragged;
-  std::vector<std::pair<int, const char*>> labels;
-  Calls calls;
-  std::vector<std::pair<int, int>> positions = {};
-};
-
-using SettingsPageSlider = PageCases<SliderCase>;
-
-TEST_P(SettingsPageSlider, MovesLabelsAndSends) {
-  const SliderCase& c = GetParam();
-  open(0, {{c.stem, c.start}});
-  scroll(c.slider, c.code, c.dragged);
-  for (const auto& [label, text] : c.labels) EXPECT_EQ(this->text(label), text) << label;
-  for (const auto& [slider, at] : c.positions) EXPECT_EQ(panel->scrollPos(slider), at) << slider;
+  testing::act(*panel, c.actions);
   EXPECT_EQ(calls(), c.calls);
+  testing::expectShown(*panel, c.shown, c.texts, c.positions);
+  if (c.flags >= 0) {
+    EXPECT_EQ((std::vector<int>{panel->remoteControl, panel->shutterManual, panel->gainManual}),
+              std::vector<int>(3, c.flags));
+  }
 }
 
 constexpr int kRight = platform::kLineRight, kPageRight = platform::kPageRight,
@@ -172,93 +116,104 @@ constexpr int kRight = platform::kLineRight, kPageRight = platform::kPageRight,
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Codes, SettingsPageSlider,
+    Reads, SettingsPageCase,
     ::testing::Values(
-        SliderCase{"SharpnessStopsAtTop", "Shape", 255, kSharpnessSlider, kRight, 0,
-                   {{kSharpnessLabel, "255"}}, {"SetShape(255)"}, {{kSharpnessSlider, 255}}},
-        SliderCase{"PageClickResends", "Phase", 128, kPhaseSlider, kPageRight, 0,
-                   {{kPhaseLabel, "128"}}, {"SetPhase(128)"}},
-        SliderCase{"GainMaxPushesMinToTop", "MaxGain", 240, kGainMaxSlider, kTrack, 100,
-                   {{kGainMaxLabel, "100"}, {kGainMinLabel, "240"}},
-                   {"SetMinGain(240)", "SetMaxGain(100)"}, {{kGainMinSlider, 240}}},
-        SliderCase{"GainMinPushesMaxToZero", "MinGain", 0, kGainMinSlider, kTrack, 30,
-                   {{kGainMinLabel, "30"}, {kGainMaxLabel, "0"}},
-                   {"SetMaxGain(0)", "SetMinGain(30)"}, {{kGainMaxSlider, 0}}},
-        SliderCase{"ShutterMinPushesMaxToZero", "ESMin", 0, kShutterMinSlider, kTrack, 30,
-                   {{kShutterMinLabel, "30"}, {kShutterMaxLabel, "0"}},
-                   {"SetESMax(0)", "SetESMin(30)"}, {{kShutterMaxSlider, 0}}},
-        SliderCase{"ShutterMaxAtItsTopPushesMin", "ESMax", 155, kShutterMaxSlider, kRight, 0,
-                   {{kShutterMaxLabel, "155"}, {kShutterMinLabel, "255"}},
-                   {"SetESMin(255)", "SetESMax(155)"}, {{kShutterMinSlider, 255}}},
-        SliderCase{"GainIntoDigital", "MGC", 24.0, kManualGainSlider, kRight, 0,
-                   {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}}, {"SetMGC(25.6)"}},
-        SliderCase{"GainDraggedTo48", "MGC", 0, kManualGainSlider, kTrack, 48,
-                   {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}, {"SetMGC(24)"}}),
+        PageCase{"CameraControlLocksWhatManualUnlocks",
+                 {{"ModeGC", 4}, {"ModeWB", 4}, {"ModeES", 4}}, {}, {},
+                 {{kCamera, kGainManual}, {kRemote}, kDigitalAgc + IdList{kWbManual},
+                  kAllFixed + kWbSliders + IdList{kManualGainSlider}}, {}, {}, 0},
+        PageCase{"RemoteAllManualPal", kRemoteManual, {}, {},
+                 {{}, {}, kPalPair + kEightFixed + kWbSliders + kGainControls, kNtscPair}, {}, {},
+                 1},
+        PageCase{"RemoteAutomaticLocksTheManualControls", {{"Mode", 1}}, {}, {},
+                 {{kRemote}, {kCamera}, {}, kAllFixed + kWbSliders + kGainControls}, {}, {}, 1},
+        PageCase{"MixedReadsCheckBoth", {}, {}, {}, {{kCamera, kRemote}}, {}, {}, -1, 0,
+                 {0, 1, 0}},
+        PageCase{"DigitalGain", {{"MGC", 25.6}}, {}, {}, {},
+                 {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}},
+                 {{kManualGainSlider, 49}}},
+        PageCase{"TopOfAnalogueGain", {{"MGC", 24.0}}, {}, {}, {},
+                 {{kManualGainLabel, "24.0"}, {kManualGainNote, "(al)"}},
+                 {{kManualGainSlider, 48}}},
+        PageCase{"ValuesOutsideTheRanges", {{"AesRes", 0}, {"ESMax", 200}}, {}, {}, {},
+                 {{kAesSpeedLabel, "0"}, {kShutterMaxLabel, "200"}},
+                 {{kAesSpeedSlider, 1}, {kShutterMaxSlider, 155}}},
+        PageCase{"NtscShutterUnderPal", {{"MES", 100}}, {}, {}, {{}, kAllFixed}},
+        PageCase{"Choices",
+                 {{"NegPos", 3}, {"DigAgc", 2}, {"ModeWB", 3}, {"ModeES", 1}, {"ModeGC", 3}},
+                 {}, {},
+                 {{kNegBw, kDigAgc12, kWbAtwLock, kShutterFL},
+                  {kPos, kDigAgc15, kWbAuto, kShutterAuto, kGainAuto, kGain0dB}}}),
     testing::caseName);
-// clang-format on
 
-struct ClickCase {
-  const char* name;
-  Values camera;
-  int standard;
-  IdList clicks;
-  Calls calls;  // and, when readsBack, the start's reads after them
-  Shown shown = {};
-  bool readsBack = false;
-};
-
-using SettingsPageClick = PageCases<ClickCase>;
-
-TEST_P(SettingsPageClick, SendsGatesAndReverts) {
-  const ClickCase& c = GetParam();
-  open(c.standard, c.camera);
-  for (int id : c.clicks) click(id);
-  EXPECT_EQ(calls(), c.readsBack ? c.calls + kStartReads : c.calls);
-  testing::expectShown(*panel, c.shown);
-}
-
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Buttons, SettingsPageClick,
+    Sliders, SettingsPageCase,
     ::testing::Values(
-        ClickCase{"ImageModes", {}, 0, {kNegBw, kNeg}, {"SetNegPos(3)", "SetNegPos(1)"},
-                  {{kNeg}, {kPos, kNegBw, kPosBw}}},
-        ClickCase{"CameraControlRevertsManual", {}, 0, {kWbManual}, {}, {{kWbAuto}, {kWbManual}}},
-        ClickCase{"CameraControlRevertsAndLeavesDigitalAgcAlone", {}, 0, {kGain0dB}, {},
-                  {{kGainAuto}, {kGain0dB}, kDigitalAgc, {kManualGainSlider}}},
-        ClickCase{"ShutterManualPal", {{"Mode", 1}}, 0, {kShutterManual}, {"SetModeES(4)"},
-                  {{}, {}, kPalPair + kEightFixed, kNtscPair}},
-        ClickCase{"ShutterOffLocks", kRemoteManual, 0, {kShutterOff}, {"SetModeES(0)"},
-                  {{kShutterOff}, {kShutterManual}, {}, kAllFixed}},
-        ClickCase{"Gain6dBLocks", kRemoteManual, 0, {kGain6dB}, {"SetModeGC(1)"},
-                  {{kGain6dB}, {kGainManual}, {}, kGainControls}},
-        ClickCase{"FixedShutterReplacesTheReading", kRemoteManual + Values{{"MES", 250}}, 1,
-                  {kShutter60}, {"SetMES(60)"}, {{kShutter60}, {kShutter250}}},
-        ClickCase{"DigitalAgc", kRemoteManual, 0, {kDigAgc12}, {"SetDigAgc(2)"},
-                  {{kDigAgc12}, {kDigAgc15}}},
-        ClickCase{"DigitalAgcRefusedUnderCameraControl", {{"DigAgc", 3}}, 0, {kDigAgc6}, {},
-                  {{}, kDigitalAgc}},
-        ClickCase{"CameraLocksEveryMode", kRemoteManual, 0, {kCamera}, {"SetMode(0)"},
-                  {{kShutterAuto, kGainAuto, kWbAuto}, {kRemote, kGainManual, kWbAtwLock}, {},
-                   kAllFixed + kGainControls + kWbSliders +
-                       IdList{kShutterOff, kGainAuto, kWbAtwLock}}},
-        ClickCase{"CameraThenRemote", {{"Mode", 1}}, 0, {kCamera, kRemote},
-                  {"SetMode(0)", "SetMode(1)", "SetModeES(2)", "SetModeGC(2)", "SetModeWB(2)"},
-                  {{kRemote}, {kCamera}, {kShutterOff, kGainAuto, kWbAtwLock}}, true},
-        ClickCase{"RemoteSendsTheModesChosenBefore", {}, 0,
-                  {kShutterManual, kGainAuto, kWbManual, kRemote},
-                  {"SetModeGC(2)", "SetMode(1)", "SetModeES(4)", "SetModeGC(2)", "SetModeWB(4)"},
-                  {}, true},
-        ClickCase{"SaveUnderRemoteControl", {{"Mode", 1}}, 0, {kSave}, {"SetUsflg(1)"}},
-        ClickCase{"ResetEndsUnderCameraControl", {{"Mode", 1}}, 0, {kReset},
-                  callsIn("SetNegPos(0) SetModeGC(2) SetModeES(2) SetModeWB(2) SetMGC(0) "
-                          "SetMWBR(198) SetMWBB(53) SetShape(128) SetAesRes(1) SetAgcRes(1) "
-                          "SetCGamma(32) SetATWRes(5) SetYGamma(128) SetPhase(128) SetRate0(255) "
-                          "SetRate1(255) SetRate2(255) SetRate3(255) SetRate4(255) SetRate5(255) "
-                          "SetRateP(64) SetAELevel(128) SetMaxGain(240) SetMinGain(0) "
-                          "SetESMax(255) SetESMin(0) SetRePrt(0) SetEZSWBtn(0) SetEZPane(128) "
-                          "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)"),
-                  {{kCamera}, {kRemote}}, true}),
+        PageCase{"SharpnessStopsAtTop", {{"Shape", 255}}, {{kSharpnessSlider, kRight}},
+                 {"SetShape(255)"}, {}, {{kSharpnessLabel, "255"}}, {{kSharpnessSlider, 255}}},
+        PageCase{"PageClickResends", {{"Phase", 128}}, {{kPhaseSlider, kPageRight}},
+                 {"SetPhase(128)"}, {}, {{kPhaseLabel, "128"}}},
+        PageCase{"GainMaxPushesMinToTop", {{"MaxGain", 240}}, {{kGainMaxSlider, kTrack, 100}},
+                 {"SetMinGain(240)", "SetMaxGain(100)"}, {},
+                 {{kGainMaxLabel, "100"}, {kGainMinLabel, "240"}}, {{kGainMinSlider, 240}}},
+        PageCase{"GainMinPushesMaxToZero", {{"MinGain", 0}}, {{kGainMinSlider, kTrack, 30}},
+                 {"SetMaxGain(0)", "SetMinGain(30)"}, {},
+                 {{kGainMinLabel, "30"}, {kGainMaxLabel, "0"}}, {{kGainMaxSlider, 0}}},
+        PageCase{"ShutterMinPushesMaxToZero", {{"ESMin", 0}}, {{kShutterMinSlider, kTrack, 30}},
+                 {"SetESMax(0)", "SetESMin(30)"}, {},
+                 {{kShutterMinLabel, "30"}, {kShutterMaxLabel, "0"}}, {{kShutterMaxSlider, 0}}},
+        PageCase{"ShutterMaxAtItsTopPushesMin", {{"ESMax", 155}}, {{kShutterMaxSlider, kRight}},
+                 {"SetESMin(255)", "SetESMax(155)"}, {},
+                 {{kShutterMaxLabel, "155"}, {kShutterMinLabel, "255"}},
+                 {{kShutterMinSlider, 255}}},
+        PageCase{"GainIntoDigital", {{"MGC", 24.0}}, {{kManualGainSlider, kRight}},
+                 {"SetMGC(25.6)"}, {}, {{kManualGainLabel, "25.6"}, {kManualGainNote, "(dig)"}}},
+        PageCase{"GainDraggedTo48", {{"MGC", 0}}, {{kManualGainSlider, kTrack, 48}},
+                 {"SetMGC(24)"}, {}, {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}}),
+    testing::caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, SettingsPageCase,
+    ::testing::Values(
+        PageCase{"ImageModes", {}, {kNegBw, kNeg}, {"SetNegPos(3)", "SetNegPos(1)"},
+                 {{kNeg}, {kPos, kNegBw, kPosBw}}},
+        PageCase{"CameraControlRevertsAndLeavesDigitalAgcAlone", {}, {kWbManual, kGain0dB}, {},
+                 {{kWbAuto, kGainAuto}, {kWbManual, kGain0dB}, kDigitalAgc, {kManualGainSlider}}},
+        PageCase{"ShutterManualPal", {{"Mode", 1}}, {kShutterManual}, {"SetModeES(4)"},
+                 {{}, {}, kPalPair + kEightFixed, kNtscPair}},
+        PageCase{"OtherModesLock", kRemoteManual, {kShutterOff, kGain6dB},
+                 {"SetModeES(0)", "SetModeGC(1)"},
+                 {{kShutterOff, kGain6dB}, {kShutterManual, kGainManual}, {},
+                  kAllFixed + kGainControls}},
+        PageCase{"FixedShutterReplacesTheReading", kRemoteManual + Values{{"MES", 250}},
+                 {kShutter60}, {"SetMES(60)"}, {{kShutter60}, {kShutter250}}, {}, {}, -1, 1},
+        PageCase{"DigitalAgc", kRemoteManual, {kDigAgc12}, {"SetDigAgc(2)"},
+                 {{kDigAgc12}, {kDigAgc15}}},
+        PageCase{"DigitalAgcRefusedUnderCameraControl", {{"DigAgc", 3}}, {kDigAgc6}, {},
+                 {{}, kDigitalAgc}},
+        PageCase{"CameraLocksEveryMode", kRemoteManual, {kCamera}, {"SetMode(0)"},
+                 {{kShutterAuto, kGainAuto, kWbAuto}, {kRemote, kGainManual, kWbAtwLock}, {},
+                  kAllFixed + kGainControls + kWbSliders +
+                      IdList{kShutterOff, kGainAuto, kWbAtwLock}}},
+        PageCase{"CameraThenRemote", {{"Mode", 1}}, {kCamera, kRemote},
+                 callsIn("SetMode(0) SetMode(1) SetModeES(2) SetModeGC(2) SetModeWB(2)") +
+                     kStartReads,
+                 {{kRemote}, {kCamera}, {kShutterOff, kGainAuto, kWbAtwLock}}},
+        PageCase{"RemoteSendsTheModesChosenBefore", {},
+                 {kShutterManual, kGainAuto, kWbManual, kRemote},
+                 callsIn("SetModeGC(2) SetMode(1) SetModeES(4) SetModeGC(2) SetModeWB(4)") +
+                     kStartReads},
+        PageCase{"SaveUnderRemoteControl", {{"Mode", 1}}, {kSave}, {"SetUsflg(1)"}},
+        PageCase{"ResetEndsUnderCameraControl", {{"Mode", 1}}, {kReset},
+                 callsIn("SetNegPos(0) SetModeGC(2) SetModeES(2) SetModeWB(2) SetMGC(0) "
+                         "SetMWBR(198) SetMWBB(53) SetShape(128) SetAesRes(1) SetAgcRes(1) "
+                         "SetCGamma(32) SetATWRes(5) SetYGamma(128) SetPhase(128) SetRate0(255) "
+                         "SetRate1(255) SetRate2(255) SetRate3(255) SetRate4(255) SetRate5(255) "
+                         "SetRateP(64) SetAELevel(128) SetMaxGain(240) SetMinGain(0) "
+                         "SetESMax(255) SetESMin(0) SetRePrt(0) SetEZSWBtn(0) SetEZPane(128) "
+                         "SetEZTilt(128) SetDZoom(255) SetAEMode(0) SetDigAgc(3) SetMode(0)") +
+                     kStartReads,
+                 {{kCamera}, {kRemote}}}),
     testing::caseName);
 // clang-format on
 
@@ -381,12 +336,8 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
     const char* sides;
     // clang-format off
   } cases[] = {
-      {[](ZoomComm_1&) {}, {{ids::kArea1Label, "100 %"}, {ids::kPeakLabel, "25 %"},
-        {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "100 %"}}, ".#./.#./#../#../#./", "..../"},
-      {[](ZoomComm_1& p) { p.panCode = 100; p.zoomCode = 64; }, {{ids::kZoomLabel, "398 %"}},
-       ".#./.#./#../#../#./", "####/"},
-      {[](ZoomComm_1& p) { p.tiltCode = 255; p.zoomCode = 65; }, {{ids::kZoomLabel, "396 %"}},
-       ".#./..#/#../#../#./", "####/"},
+      {[](ZoomComm_1& p) { p.panCode = 100; p.tiltCode = 255; p.zoomCode = 65; },
+       {{ids::kZoomLabel, "396 %"}}, ".#./..#/#../#../#./", "####/"},
       // Without zoom both centres are checked; the side buttons keep theirs.
       {[](ZoomComm_1& p) { p.panCode = 0; p.tiltCode = 255; }, {}, "##./.##/#../#../#./", "..../"},
       {[](ZoomComm_1& p) { p.panCode = 300; p.cameraParity = 3; p.cameraBaudCode = 192;
@@ -394,7 +345,8 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
        {{ids::kZoomLabel, "200 %"}}, ".../.#./.../.../../", "####/"},
       {[](ZoomComm_1& p) { p.areaRate[2] = 128; p.peakRate = 0; p.cameraParity = 2;
                            p.cameraBaudCode = 24; p.blcMode = 1; },
-       {{ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"}}, ".#./.#./..#/..#/.#/", "..../"},
+       {{ids::kArea1Label, "100 %"}, {ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"},
+        {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "100 %"}}, ".#./.#./..#/..#/.#/", "..../"},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -414,81 +366,67 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
   }
 }
 
-TEST_F(ZoomPage, SlidersSendTheirValueAndKeepItForTheNextActivation) {
+// Each option button unchecks its siblings; each slider shows its value.
+// Both send it and store it for the next activation.
+TEST_F(ZoomPage, OptionButtonsAndSlidersSendStoreAndShow) {
   using namespace platform;  // the scroll codes
   const struct {
-    int slider, code, dragged, label;
-    const char* shown;
+    testing::Action action;
     const char* call;
+    const char* checks;  // nullptr: a slider, which shows label
+    int label = 0;       // the slider's
+    const char* shown = nullptr;
     const char* sides = "####/";
     // clang-format off
   } cases[] = {
-      {ids::kArea1Slider, kLineLeft, 0, ids::kArea1Label, "99 %", "SetRate0(252)"},
-      {ids::kArea4Slider, kThumbTrack, 10, ids::kArea4Label, "10 %", "SetRate3(26)"},
-      {ids::kArea6Slider, kLineRight, 0, ids::kArea6Label, "100 %", "SetRate5(255)"},
-      {ids::kPeakSlider, kThumbTrack, 1, ids::kPeakLabel, "1 %", "SetRateP(3)"},
-      {ids::kLevelSlider, kThumbTrack, 200, ids::kLevelLabel, "200", "SetAELevel(200)"},
-      {ids::kZoomSlider, kThumbTrack, 101, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
-      {ids::kZoomSlider, kEndScroll, 0, ids::kZoomLabel, "101 %", "SetDZoom(254)"},
+      {{ids::kPanRight}, "SetEZPane(255)", "..#/.#./#../#../#./"},
+      {{ids::kPanLeft}, "SetEZPane(0)", "#../.#./#../#../#./"},
+      {{ids::kTiltTop}, "SetEZTilt(0)", "#../#../#../#../#./"},
+      {{ids::kParityEven}, "SetRePrt(2)", "#../#../..#/#../#./"},
+      {{ids::kBaud4800}, "SetReBps(48)", "#../#../..#/.#./#./"},
+      {{ids::kArea1Slider, kLineLeft}, "SetRate0(252)", nullptr, ids::kArea1Label, "99 %"},
+      {{ids::kArea4Slider, kThumbTrack, 10}, "SetRate3(26)", nullptr, ids::kArea4Label, "10 %"},
+      {{ids::kArea6Slider, kLineRight}, "SetRate5(255)", nullptr, ids::kArea6Label, "100 %"},
+      {{ids::kPeakSlider, kThumbTrack, 1}, "SetRateP(3)", nullptr, ids::kPeakLabel, "1 %"},
+      {{ids::kLevelSlider, kThumbTrack, 200}, "SetAELevel(200)", nullptr, ids::kLevelLabel, "200"},
+      {{ids::kZoomSlider, kThumbTrack, 101}, "SetDZoom(254)", nullptr, ids::kZoomLabel, "101 %"},
+      {{ids::kZoomSlider, kEndScroll}, "SetDZoom(254)", nullptr, ids::kZoomLabel, "101 %"},
       // At 100 % pan and tilt are centred on the page; nothing is sent for them.
-      {ids::kZoomSlider, kLineLeft, 0, ids::kZoomLabel, "100 %", "SetDZoom(255)", "..../"},
+      {{ids::kZoomSlider, kLineLeft}, "SetDZoom(255)", ".#./.#./..#/.#./#./", ids::kZoomLabel,
+       "100 %", "..../"},
+      {{ids::kBlcOn}, "SetAEMode(1)", ".#./.#./..#/.#./.#/", 0, nullptr, "..../"},
   };
   // clang-format on
   panel->zoomCode = 191;
-  panel->panCode = 0;
   open();
   for (const auto& c : cases) {
     camera.clearCalls();
-    scroll(c.slider, c.code, c.dragged);
-    EXPECT_EQ(panel->scrollPos(c.slider), text(c.label).split(' ')[0].toInt()) << c.call;
-    EXPECT_EQ(text(c.label), c.shown);
+    testing::act(*panel, {c.action});
     EXPECT_EQ(calls(), Calls{c.call});
+    if (c.checks) {
+      EXPECT_EQ(radioChecks(), c.checks) << c.call;
+    }
+    if (c.shown) {
+      EXPECT_EQ(text(c.label), c.shown);
+      EXPECT_EQ(panel->scrollPos(c.action.id), text(c.label).split(' ')[0].toInt()) << c.call;
+    }
     EXPECT_EQ(sideButtonsEnabled(), c.sides) << c.call;
   }
-  EXPECT_EQ(radioChecks(), ".#./.#./#../#../#./");
-  EXPECT_EQ(panel->panCode, 0);
-  EXPECT_EQ(panel->areaRate[3], 26);
-  EXPECT_EQ(panel->peakRate, 3);
-  EXPECT_EQ(panel->aeLevel, 200);
-  EXPECT_EQ(panel->zoomCode, 255);
-  switchTabsAndBack();
-  EXPECT_EQ(text(ids::kArea4Label), "10 %");
-}
-
-TEST_F(ZoomPage, OptionButtonsUncheckTheirSiblingsStoreAndSend) {
-  panel->zoomCode = 191;
-  open();
-  const struct {
-    int clicked;
-    const char* checks;
-    const char* call;
-    // clang-format off
-  } cases[] = {
-      {ids::kPanRight, "..#/.#./#../#../#./", "SetEZPane(255)"},
-      {ids::kPanLeft, "#../.#./#../#../#./", "SetEZPane(0)"},
-      {ids::kTiltTop, "#../#../#../#../#./", "SetEZTilt(0)"},
-      {ids::kParityEven, "#../#../..#/#../#./", "SetRePrt(2)"},
-      {ids::kBaud4800, "#../#../..#/.#./#./", "SetReBps(48)"},
-      {ids::kBlcOn, "#../#../..#/.#./.#/", "SetAEMode(1)"},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    camera.clearCalls();
-    click(c.clicked);
-    EXPECT_EQ(radioChecks(), c.checks) << c.call;
-    EXPECT_EQ(calls(), Calls{c.call});
-  }
-  EXPECT_EQ(panel->panCode, 0);
-  EXPECT_EQ(panel->tiltCode, 0);
-  EXPECT_EQ(panel->cameraParity, 2);
-  EXPECT_EQ(panel->cameraBaudCode, 48);
-  // BLC On greys exactly the seven weight sliders, also after a tab switch.
-  switchTabsAndBack();
+  const ZoomComm_1& z = *panel;
+  EXPECT_EQ((std::vector<int>{z.panCode, z.tiltCode, z.cameraParity, z.cameraBaudCode,
+                              z.areaRate[3], z.peakRate, z.aeLevel, z.zoomCode}),
+            (std::vector<int>{0, 0, 2, 48, 26, 3, 200, 255}));
+  // BLC On greys exactly the seven weight sliders; an activation greys them
+  // by the stored mode.
   for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
   EXPECT_TRUE(enabled(ids::kLevelSlider));
   click(ids::kBlcOff);
   for (int slider : kWeightSliders) EXPECT_TRUE(enabled(slider)) << slider;
   EXPECT_EQ(panel->blcMode, 0);
+  panel->blcMode = 1;
+  switchTabsAndBack();
+  EXPECT_EQ(text(ids::kArea4Label), "10 %");
+  for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
 }
 
 TEST_F(ZoomPage, KeypadPicturesHaveTheirSizesAndLieUnderTheirHitRectangles) {
@@ -544,7 +482,7 @@ TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom
     EXPECT_EQ(calls(), pressed) << c.releaseSets;
     camera.setValue("DZoom", c.zoomReached);
     release(c.at);
-    EXPECT_EQ(calls(), testing::joined(pressed, {"GetEZSWBtn()", c.releaseSets, "GetDZoom()"}));
+    EXPECT_EQ(calls(), (pressed + Calls{"GetEZSWBtn()", c.releaseSets, "GetDZoom()"}));
     EXPECT_EQ(text(ids::kZoomLabel), c.shown);
     EXPECT_EQ(panel->scrollPos(ids::kZoomSlider), text(ids::kZoomLabel).split(' ')[0].toInt());
     EXPECT_EQ(sideButtonsEnabled(), c.sides);
@@ -575,11 +513,8 @@ TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide
     if (c.readsZoom) cleared.push_back("GetDZoom()");
     EXPECT_EQ(calls(), cleared) << c.held.x() << "," << c.held.y();
     EXPECT_EQ(text(ids::kZoomLabel), c.readsZoom ? "200 %" : "100 %");
-    moveTo(c.held);  // coming back holds nothing again
-    camera.clearCalls();
     camera.setValue("DZoom", 255);
-    release(c.held);
-    EXPECT_EQ(calls(), (Calls{"GetEZSWBtn()", "SetEZSWBtn(0)", "GetDZoom()"}));
+    release(kBlank);  // back at 100 % for the next case
   }
 }
 
