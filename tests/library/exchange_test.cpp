@@ -94,8 +94,7 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   EXPECT_EQ(SendFrame(&line, kShapeWrite), OCEL400_WRITE_FAILED);
   EXPECT_EQ(line.count("write"), 2);
   EXPECT_EQ(line.count("pause"), 0);
-  EXPECT_EQ(line.log.back(), "rts-");                                // RTS is not left raised
-  EXPECT_EQ(SendFrame(nullptr, kShapeWrite), OCEL400_WRITE_FAILED);  // no port
+  EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
 
   FakeLine readLine;
   readLine.failingWrite = 1;
@@ -103,9 +102,6 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
   EXPECT_EQ(ReadRegister(&readLine, 8, value), OCEL400_WRITE_FAILED);
   EXPECT_EQ(value, 0);
   EXPECT_EQ(readLine.log, (Log{"discard", "write-refused"}));  // no read, no pause
-  value = -1;
-  EXPECT_EQ(ReadRegister(nullptr, 8, value), OCEL400_WRITE_FAILED);
-  EXPECT_EQ(value, 0);
 }
 
 // A reply held back beyond its window arrives while a later attempt's is
