@@ -119,17 +119,20 @@ TEST(Exchange, WaitsForLateRepliesOnlyAfterAShortAttemptAndBoundedly) {
     std::deque<std::string> replies;
     std::size_t byteTimesWaited;
     std::size_t repliesLeft;
+    bool read = false;  // ReadRegister(17), else SendFrame(Shape = 128)
   } cases[] = {
       {"accepted at once", {ack, ack}, 0, 1},
       {"silent camera", {}, 20 * 14 + 3, 0},
       {"short attempt, then quiet", {"", ack}, 14 + 17, 0},
       {"fragment, then a late reply", {"000000C", ack, ack}, 14 + 17, 0},
+      {"read: fragment, then a late reply", {"000000C", ack, ack}, 14 + 17, 0, true},
       {"endless noise", noise, 14, 40 - 15},
   };
   for (const Case& c : cases) {
     FakeLine line;
     line.replies = c.replies;
-    SendFrame(&line, kShapeWrite);
+    std::int32_t value = 0;
+    c.read ? ReadRegister(&line, 17, value) : SendFrame(&line, kShapeWrite);
     EXPECT_EQ(line.byteTimesWaited, c.byteTimesWaited) << c.name;
     EXPECT_EQ(line.replies.size(), c.repliesLeft) << c.name;
     EXPECT_EQ(line.count("pause:30"), 1) << c.name;
