@@ -71,16 +71,16 @@ TEST_F(Ctl, SetNamesSubstitutesAndGetReadsBack) {
 TEST_F(Ctl, SaveOnOneCameraLoadOnAnother) {
   const struct {
     std::string model;
-    int shape, gainCode;  // Shape's register and MGC's code after the load
+    int shapeRegister;
     std::string saved;
     std::vector<std::string> dumped;
   } cases[] = {
-      {"0", 17, 92, "23", {"MGC      6.5 dB\n", "1=16\t# . . . .\n", "3=31\t# # # # #\n"}},
-      {"1", 14, 65, "36", {"MGC      6.5 dB\n", "Shape    77\n"}},
+      {"0", 17, "23", {"MGC      6.5 dB\n", "1=16\t# . . . .\n", "3=31\t# # # # #\n"}},
+      {"1", 14, "36", {"MGC      6.5 dB\n", "Shape    77\n"}},
   };
   for (const auto& c : cases) {
     const std::string path = files_.path("ctl-" + c.model + ".cfg");
-    startCamera(std::stoi(c.model)).setReg(c.shape, 77);
+    startCamera(std::stoi(c.model)).setReg(c.shapeRegister, 77);
     ProcessResult r = ctl({"--model", c.model, "set", "MGC=6.5"});
     ASSERT_EQ(r.exitStatus, 0) << r.err;
     if (c.model == "0") {
@@ -95,8 +95,7 @@ TEST_F(Ctl, SaveOnOneCameraLoadOnAnother) {
     r = ctl({"--model", c.model, "load", path});
     ASSERT_EQ(r.exitStatus, 0) << r.err;
     EXPECT_EQ(second.receivedFrames().size(), std::stoul(c.saved));
-    EXPECT_EQ(second.reg(c.shape), 77) << "model " << c.model;
-    EXPECT_EQ(second.reg(7), c.gainCode) << "model " << c.model;
+    EXPECT_EQ(second.reg(c.shapeRegister), 77) << "model " << c.model;
     r = ctl({"--model", c.model, "dump"});
     ASSERT_EQ(r.exitStatus, 0) << r.err;
     for (const std::string& line : c.dumped)
