@@ -3,7 +3,8 @@
 // setters are given under their stem (the export name without Set/Get:
 // "Shape", "MGC", "MES") and answers getters from queued answers first, then
 // from that table (0 until set). LastResult() is not logged; it answers the
-// value "LastResult".
+// value "LastResult". ReadArea(row) answers the value "Area<row>", which
+// SelectArea(mask, row) sets.
 #ifndef OCEL_DOUBLE_RECORDING_DOUBLE_H
 #define OCEL_DOUBLE_RECORDING_DOUBLE_H
 
@@ -19,15 +20,12 @@
 
 extern "C" {
 
-// Clears the call log, the value table, the queued answers and the area rows.
+// Clears the call log, the value table (area rows too) and the queued answers.
 OCEL_DOUBLE_API void OcelDouble_Reset(void);
 // The table value of a stem, answered by its getter when nothing is queued.
 OCEL_DOUBLE_API void OcelDouble_SetValue(const char* stem, double value);
 // One answer for the next call of the stem's getter; answers queue FIFO.
 OCEL_DOUBLE_API void OcelDouble_QueueAnswer(const char* stem, double value);
-// The mask ReadArea(row) answers, rows 0...5 (others are ignored).
-OCEL_DOUBLE_API void OcelDouble_SetArea(int32_t row, int32_t mask);
-OCEL_DOUBLE_API int32_t OcelDouble_CallCount(void);
 // Forgets the calls logged so far; the script stays.
 OCEL_DOUBLE_API void OcelDouble_ClearCalls(void);
 // The text of call number index (from 0), valid until the next call into the
@@ -69,17 +67,16 @@ class RecordingDouble {
   void queueAnswer(const std::string& stem, double value) const {
     OCEL_DOUBLE_CONTROL(QueueAnswer)(stem.c_str(), value);
   }
-  void setArea(int32_t row, int32_t mask) const { OCEL_DOUBLE_CONTROL(SetArea)(row, mask); }
+  // The mask ReadArea(row) answers.
+  void setArea(int32_t row, int32_t mask) const { setValue("Area" + std::to_string(row), mask); }
 
   // Every camera call since the last reset, oldest first.
   void clearCalls() const { OCEL_DOUBLE_CONTROL(ClearCalls)(); }
   std::vector<std::string> calls() const {
     std::vector<std::string> texts;
-    const int32_t count = OCEL_DOUBLE_CONTROL(CallCount)();
-    for (int32_t i = 0; i < count; ++i) {
-      const char* text = OCEL_DOUBLE_CONTROL(Call)(i);
-      texts.emplace_back(text != nullptr ? text : "");
-    }
+    const char* text;
+    for (int32_t i = 0; (text = OCEL_DOUBLE_CONTROL(Call)(i)) != nullptr; ++i)
+      texts.emplace_back(text);
     return texts;
   }
 #undef OCEL_DOUBLE_CONTROL

@@ -29,15 +29,17 @@ TEST_F(recording_double, LogsEveryCallInItsFormat) {
   EXPORT(SetNegPos)(-1);
   EXPORT(SetAEMode)(65);
   EXPORT(SelectArea)(15, 1);
-  EXPORT(ReadArea)(3);
+  EXPECT_EQ(EXPORT(ReadArea)(1), 15);
   EXPORT(PortInit)(2);
   EXPORT(PortInitEx)(1, 1, 0, 9600, 0);
   EXPORT(GetShape)();
   fake_.setValue("LastResult", 1);
   EXPECT_EQ(EXPORT(LastResult)(), 1);  // scripted, and not a camera call
   EXPECT_EQ(fake_.calls(), (Calls{"SetShape(131)", "SetMGC(6.5)", "SetNegPos(-1)", "SetAEMode(65)",
-                                  "SelectArea(15,1)", "ReadArea(3)", "PortInit(2)",
+                                  "SelectArea(15,1)", "ReadArea(1)", "PortInit(2)",
                                   "PortInitEx(1,1,0,9600,0)", "GetShape()"}));
+  fake_.reset();
+  EXPECT_EQ(EXPORT(ReadArea)(1), 0) << "reset keeps an area row";
 }
 
 TEST_F(recording_double, GettersAnswerTheStoredValueInTheirType) {

@@ -1,7 +1,6 @@
 // The recording double of libOcel400.so (see recording_double.h). Setters
 // keep their argument as given, without range rules; every export takes the
 // exact types that Ocel400.h declares for it.
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -24,7 +23,6 @@ struct State {
   std::vector<std::string> calls;
   std::map<std::string, double, std::less<>> values;
   std::map<std::string, std::deque<double>, std::less<>> answers;
-  std::array<int32_t, 6> areaRows{};
 };
 
 State& state() {
@@ -58,14 +56,13 @@ void logCall(std::string_view name, Args... args) {
 // is 44), taken clamped to int64 and NaN as 0: converting a double outside
 // the target's range directly would be undefined behaviour.
 template <typename T>
-T answerFor(const char* stem) {
+T answerFor(std::string_view stem) {
   State& s = state();
   double value = 0;
-  if (auto queued = s.answers.find(std::string_view(stem));
-      queued != s.answers.end() && !queued->second.empty()) {
+  if (auto queued = s.answers.find(stem); queued != s.answers.end() && !queued->second.empty()) {
     value = queued->second.front();
     queued->second.pop_front();
-  } else if (auto stored = s.values.find(std::string_view(stem)); stored != s.values.end()) {
+  } else if (auto stored = s.values.find(stem); stored != s.values.end()) {
     value = stored->second;
   }
   if constexpr (std::is_floating_point_v<T>) return static_cast<T>(value);
@@ -75,9 +72,8 @@ T answerFor(const char* stem) {
   return static_cast<T>(static_cast<int64_t>(value));
 }
 
-bool isAreaRow(int32_t row) {
-  return row >= 0 && row < static_cast<int32_t>(state().areaRows.size());
-}
+// The stem under which SelectArea keeps a row's mask for ReadArea.
+std::string areaStem(int32_t row) { return "Area" + std::to_string(row); }
 
 }  // namespace
 
@@ -115,13 +111,13 @@ OCEL400_SETTINGS(OCEL_DOUBLE_SETTER_AND_GETTER)
 
 uint16_t OCEL400_CALL SelectArea(int32_t mask, uint8_t row) {
   logCall("SelectArea", mask, row);
-  if (isAreaRow(row)) state().areaRows[row] = mask;
+  state().values.insert_or_assign(areaStem(row), mask);
   return OCEL400_DONE;
 }
 
 int32_t OCEL400_CALL ReadArea(int32_t row) {
   logCall("ReadArea", row);
-  return isAreaRow(row) ? state().areaRows[static_cast<size_t>(row)] : 0;
+  return answerFor<int32_t>(areaStem(row));
 }
 
 // The control functions.
@@ -135,11 +131,6 @@ void OcelDouble_QueueAnswer(const char* stem, double value) {
   state().answers[stem].push_back(value);
 }
 
-void OcelDouble_SetArea(int32_t row, int32_t mask) {
-  if (isAreaRow(row)) state().areaRows[static_cast<size_t>(row)] = mask;
-}
-
-int32_t OcelDouble_CallCount(void) { return static_cast<int32_t>(state().calls.size()); }
 void OcelDouble_ClearCalls(void) { state().calls.clear(); }
 
 const char* OcelDouble_Call(int32_t index) {

@@ -125,14 +125,12 @@ std::string threeDigits(int n) {
   return {char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10)};
 }
 
-std::string writeRequest(int reg, int value) {
-  return "000000W" + threeDigits(reg) + threeDigits(value) + "\r";
-}
-
-// A read request names the register as '0', then tens and ones from '0' on,
-// which from register 100 on runs past '9'.
-std::string readRequest(int reg) {
-  return std::string("000000R0") + char('0' + reg / 10) + char('0' + reg % 10) + "000\r";
+// A request frame. A read names the register as '0', then tens and ones from
+// '0' on, which from register 100 on runs past '9'.
+std::string frame(char kind, int reg, int value) {
+  const std::string regField =
+      kind == 'R' ? std::string{'0', char('0' + reg / 10), char('0' + reg % 10)} : threeDigits(reg);
+  return "000000" + std::string(1, kind) + regField + threeDigits(value) + "\r";
 }
 
 std::vector<std::string> writes(const FakeLine& line) {
@@ -174,12 +172,12 @@ TEST(SettingTable, EverySetterWritesItsRegisterByItsRuleAndEveryGetterReadsIt) {
         EXPECT_EQ(exports.set(probe.argument), OCEL400_DONE);
         const auto expected = probe.sent == kNothingSent
                                   ? std::vector<std::string>{}
-                                  : std::vector<std::string>{writeRequest(reg, probe.sent)};
+                                  : std::vector<std::string>{frame('W', reg, probe.sent)};
         EXPECT_EQ(writes(line), expected);
       }
 
       SCOPED_TRACE("model " + std::to_string(model) + ": Get" + row.stem + "()");
-      const std::string request = readRequest(reg);
+      const std::string request = frame('R', reg, 0);
       line.log.clear();
       line.replies = {request.substr(0, 6) + 'C' + request.substr(7)};
       exports.get();
