@@ -9,34 +9,36 @@ constexpr int kRows[] = {4, 5};     // Top, Bottom
 
 constexpr int bit(int index) { return 1 << index; }
 
-bool strictlyBetween(int low, int value, int high) { return low < value && value < high; }
-bool between(int low, int value, int high) { return low <= value && value <= high; }
+bool strictlyInside(const HitRect& r, int x, int y) {
+  return r.left < x && x < r.right && r.top < y && y < r.bottom;
+}
+bool inside(const HitRect& r, int x, int y) {
+  return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+}
 
 }  // namespace
 
-int keypadBitsPressedAt(const HitRects& rects, int x, int y) {
-  for (int i = 0; i < 6; ++i)
-    if (strictlyBetween(rects[i].left, x, rects[i].right) &&
-        strictlyBetween(rects[i].top, y, rects[i].bottom))
-      return bit(i);
+std::array<KeypadButton, 10> keypadButtons(const HitRects& rects) {
+  std::array<KeypadButton, 10> buttons{};
+  for (int i = 0; i < 6; ++i) buttons[i] = {bit(i), rects[i]};
+  int next = 6;
   for (int column : kColumns)
     for (int row : kRows)
-      if (strictlyBetween(rects[column].left, x, rects[column].right) &&
-          strictlyBetween(rects[row].top, y, rects[row].bottom))
-        return bit(column) | bit(row);
+      buttons[next++] = {
+          bit(column) | bit(row),
+          {rects[column].left, rects[row].top, rects[column].right, rects[row].bottom}};
+  return buttons;
+}
+
+int keypadBitsPressedAt(const HitRects& rects, int x, int y) {
+  for (const KeypadButton& button : keypadButtons(rects))
+    if (strictlyInside(button.area, x, y)) return button.bits;
   return 0;
 }
 
 bool pointerLeftHeldButton(const HitRects& rects, int held, int x, int y) {
-  for (int i = 0; i < 6; ++i)
-    if (held == bit(i))
-      return !(between(rects[i].left, x, rects[i].right) &&
-               between(rects[i].top, y, rects[i].bottom));
-  for (int column : kColumns)
-    for (int row : kRows)
-      if (held == (bit(column) | bit(row)))
-        return !(between(rects[column].left, x, rects[column].right) &&
-                 between(rects[row].top, y, rects[row].bottom));
+  for (const KeypadButton& button : keypadButtons(rects))
+    if (held == button.bits) return !inside(button.area, x, y);
   return false;
 }
 

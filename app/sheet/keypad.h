@@ -36,6 +36,16 @@ inline constexpr HitRects kKeypadHitRects{{
     {290, 141, 374, 174},  // Bottom
 }};
 
+// A button of the keypad: the bits it sets and the area it answers in.
+struct KeypadButton {
+  int bits;
+  HitRect area;
+};
+// The ten buttons: the six of the hit rectangles, by bit number, then the
+// corners T/L 20, B/L 36, T/R 24 and B/R 40, each spanning Left's or Right's
+// columns and Top's or Bottom's rows.
+std::array<KeypadButton, 10> keypadButtons(const HitRects& rects);
+
 // The bits of the button a press at (x, y) lies strictly inside (a border
 // pixel belongs to none); 0 outside every button. Corner buttons give two
 // bits: T/L 20, T/R 24, B/L 36, B/R 40.

@@ -13,6 +13,7 @@
 #include "panel_support/wait_window.h"
 #include "platform/loaded_library.h"
 #include "platform/property_sheet.h"
+#include "sheet/keypad.h"
 #include "sheet/settings_page.h"
 #include "sheet/zoom_comm_page.h"
 #include "shell/port_dialog.h"
@@ -38,7 +39,6 @@ bool saveKeypadFigure(ocel::sheet::ZoomComm_1& page, const QDir& directory) {
   QPixmap figure(keypad.size() * kScale);
   QPainter painter(&figure);
   painter.drawPixmap(figure.rect(), keypad);
-  painter.setPen(QPen(Qt::red, 1));
   QFont font = painter.font();
   font.setPixelSize(11);
   painter.setFont(font);
@@ -46,26 +46,16 @@ bool saveKeypadFigure(ocel::sheet::ZoomComm_1& page, const QDir& directory) {
     return QRect(QPoint(left - area.left(), top - area.top()) * kScale,
                  QPoint(right - area.left(), bottom - area.top()) * kScale);
   };
-  const int bits[] = {1, 2, 4, 8, 16, 32};
-  for (int i = 0; i < 6; ++i) {
-    const auto& r = page.hitRects[i];
+  // The six buttons framed whole, the four corners (a column's span with a
+  // row's span) dashed.
+  const auto buttons = ocel::sheet::keypadButtons(page.hitRects);
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    painter.setPen(QPen(Qt::red, 1, i < 6 ? Qt::SolidLine : Qt::DashLine));
+    const auto& r = buttons[i].area;
     const QRect shown = scaled(r.left, r.top, r.right, r.bottom);
     painter.drawRect(shown);
     painter.drawText(shown.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     QString::number(bits[i]));
-  }
-  // The corners: a column's span with a row's span.
-  const struct {
-    int column, row, bits;
-  } corners[] = {{2, 4, 20}, {3, 4, 24}, {2, 5, 36}, {3, 5, 40}};
-  painter.setPen(QPen(Qt::red, 1, Qt::DashLine));
-  for (const auto& corner : corners) {
-    const auto& c = page.hitRects[corner.column];
-    const auto& r = page.hitRects[corner.row];
-    const QRect shown = scaled(c.left, r.top, c.right, r.bottom);
-    painter.drawRect(shown);
-    painter.drawText(shown.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     QString::number(corner.bits));
+                     QString::number(buttons[i].bits));
   }
   painter.end();
   const QString path = directory.filePath(QStringLiteral("145-keypad-hit-rectangles.png"));
