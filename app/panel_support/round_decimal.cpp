@@ -26,4 +26,6 @@ RoundedDecimal RoundDecimal(double value, bool halfSteps) {
   return {whole + digit * 0.1, text};
 }
 
+int RoundWhole(double value) { return static_cast<int>(RoundDecimal(value, false).value); }
+
 }  // namespace ocel::panel_support

@@ -17,4 +17,7 @@ struct RoundedDecimal {
 // rounds i up. Whole steps: d of 5 or more rounds i up; d becomes 0.
 RoundedDecimal RoundDecimal(double value, bool halfSteps);
 
+// The whole step of RoundDecimal, as a whole number: 2.55 -> 3, 127.5 -> 128.
+int RoundWhole(double value);
+
 }  // namespace ocel::panel_support

@@ -10,8 +10,6 @@ namespace {
 constexpr double kPercentPerValue = 0.39215686274509803;  // 100 / 255
 constexpr double kValuePerPercent = 2.55;
 
-int roundedWhole(double value) { return static_cast<int>(RoundDecimal(value, false).value); }
-
 }  // namespace
 
 int plainSliderPosition(int code, int current, int dragged, int minimum, int maximum) {
@@ -23,8 +21,8 @@ int plainSliderPosition(int code, int current, int dragged, int minimum, int max
   }
 }
 
-int percentOfByte(int value) { return roundedWhole(value * kPercentPerValue); }
+int percentOfByte(int value) { return RoundWhole(value * kPercentPerValue); }
 
-int byteOfPercent(int percent) { return roundedWhole(percent * kValuePerPercent); }
+int byteOfPercent(int percent) { return RoundWhole(percent * kValuePerPercent); }
 
 }  // namespace ocel::panel_support

@@ -3,7 +3,7 @@
 // scroll included.
 #include <algorithm>
 
-#include "panel_support/slider_arithmetic.h"
+#include "panel_support/plain_slider.h"
 #include "res/strings.h"
 #include "sheet/manual_gain.h"
 #include "sheet/settings_page.h"
@@ -20,10 +20,7 @@ void EingabeBool_1::OnHScroll(int code, int position, int controlId) {
       std::find_if(kSliders.begin(), kSliders.end(),
                    [controlId](const PageSlider& s) { return s.slider == controlId; });
   if (slider == kSliders.end()) return;
-  const auto [minimum, maximum] = scrollRange(controlId);
-  const int next =
-      panel_support::plainSliderPosition(code, scrollPos(controlId), position, minimum, maximum);
-  setScrollPos(controlId, next);
+  const int next = panel_support::movePlainSlider(*this, controlId, code, position);
   if (const std::optional<Partner>& partner = slider->partner) {
     setControlText(partner->label, QString::number(partner->value));
     setScrollPos(partner->slider, partner->value);
@@ -34,10 +31,7 @@ void EingabeBool_1::OnHScroll(int code, int position, int controlId) {
 }
 
 void EingabeBool_1::moveManualGain(int code, int position) {
-  const auto [minimum, maximum] = scrollRange(ids::kManualGainSlider);
-  const int next = panel_support::plainSliderPosition(code, scrollPos(ids::kManualGainSlider),
-                                                      position, minimum, maximum);
-  setScrollPos(ids::kManualGainSlider, next);
+  const int next = panel_support::movePlainSlider(*this, ids::kManualGainSlider, code, position);
   const double decibels = manualGainDecibels(next);
   setControlText(
       ids::kManualGainNote,

@@ -3,6 +3,7 @@
 // included.
 #include <algorithm>
 
+#include "panel_support/plain_slider.h"
 #include "panel_support/slider_arithmetic.h"
 #include "sheet/zoom_comm_page.h"
 #include "sheet/zoom_conversions.h"
@@ -11,10 +12,7 @@
 namespace ocel::sheet {
 
 void ZoomComm_1::OnHScroll(int code, int position, int controlId) {
-  const auto [minimum, maximum] = scrollRange(controlId);
-  const int next =
-      panel_support::plainSliderPosition(code, scrollPos(controlId), position, minimum, maximum);
-  setScrollPos(controlId, next);
+  const int next = panel_support::movePlainSlider(*this, controlId, code, position);
 
   if (controlId == ids::kLevelSlider) {
     setControlText(ids::kLevelLabel, QString::number(next));
