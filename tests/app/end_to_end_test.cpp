@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <QTabBar>
 #include <QTest>
 
 #include "gui_support.h"
 #include "ocel400sim/pty_camera.h"
-#include "panel_support/wait_window.h"
 #include "platform/scroll_codes.h"
 #include "program_panels.h"
-#include "res/port_dialog_ids.h"
 #include "res/settings_page_ids.h"
 #include "res/zoom_page_ids.h"
 #include "sheet/settings_page.h"
@@ -46,11 +43,10 @@ struct CameraOnCom1 : ocelsim::PtyCamera {
   }
 };
 
-// Runs the program with the real library (found beside this program), the
-// port dialog answered with these clicks and OK.
-int runProgram(std::vector<int> portClicks, PanelLauncher& panels) {
-  portClicks.push_back(platform::kIdOk);
-  testing::clickWhenShows<PortDialog>(portClicks);
+// Runs the program with the real library (found beside this program) and
+// the port dialog's defaults.
+int runProgram(PanelLauncher& panels) {
+  testing::clickWhenShows<PortDialog>({platform::kIdOk});
   StartupOptions startup;
   startup.panels = &panels;
   return runStartupSequence(startup);
@@ -62,7 +58,7 @@ TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
   setenv("OCEL400_COM1", "/nonexistent/ttyUSB0", 1);
   testing::ScriptedPrompts prompts;
   CountingLauncher launcher;
-  EXPECT_EQ(runProgram({}, launcher), 1);
+  EXPECT_EQ(runProgram(launcher), 1);
   EXPECT_EQ(launcher.runs, 0);
   EXPECT_EQ(prompts.texts().back(),
             kNoConnection + QString::fromUtf8("\r\nCOM1 (/nonexistent/ttyUSB0): Gerät nicht "
@@ -71,18 +67,13 @@ TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
 }
 
 // A model 1 camera: the connection test moves its sharpness (register 14)
-// by 4 and puts it back; the sheet opens on the Settings page, which has
-// read the camera with the standard chosen; a slider move, Remote with a
-// manual gain, a configuration round trip and the zoom page's keypad and pan
-// reach the camera, a camera that stops acknowledging is told, and Esc ends
-// the program.
+// by 4 and puts it back; the sheet's sliders, Remote with a manual gain and
+// the keypad reach the camera, its silence is told, and Esc ends the program.
 TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
   CameraOnCom1 camera(1);
   testing::ScriptedPrompts prompts;
-  const testing::TempFolder folder;
   // Model 1's registers.
-  constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14, kZoom = 17, kPan = 23,
-                kKeypad = 33;
+  constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14, kZoom = 17, kKeypad = 33;
   testing::whenShows<platform::PropertySheet>([&](platform::PropertySheet* sheet) {
     namespace ids = res::settings_page;
     const std::vector<std::string> frames = camera.receivedFrames();
@@ -90,15 +81,8 @@ TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
     EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + 4),
               (std::vector<std::string>{"000000R014000\r", "000000W014124\r", "000000R014000\r",
                                         "000000W014128\r"}));
-    QTabBar* tabs = sheet->findChild<QTabBar*>();
-    EXPECT_EQ(tabs->tabText(0) + '/' + tabs->tabText(1), "Settings/Zoom and Comm Settings");
-    for (QWidget* window : QApplication::topLevelWidgets())
-      EXPECT_FALSE(qobject_cast<panel_support::WaitWindow*>(window) && window->isVisible());
     auto* page = qobject_cast<sheet::EingabeBool_1*>(sheet->page(0));
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->videoStandard, 1);
-    EXPECT_EQ(qobject_cast<sheet::ZoomComm_1*>(sheet->page(1))->zoomCode, 255);
-    EXPECT_FALSE(sheet->page(1)->isWindowCreated());
     testing::scroll(*page, ids::kSharpnessSlider, kThumbTrack, 100);
     EXPECT_EQ(camera.reg(kSharpness), 100);
 
@@ -110,17 +94,7 @@ TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
     testing::scroll(*page, ids::kManualGainSlider, kThumbTrack, 49);
     EXPECT_EQ(camera.reg(kGain), 241);  // 25.6 dB
 
-    // A configuration saved and loaded puts a changed setting back.
-    prompts.fileAnswers = {testing::fileIn(folder, "sheet.cfg"),
-                           testing::fileIn(folder, "sheet.cfg")};
-    testing::click(*page, ids::kConfigSave);
-    camera.setReg(kSharpness, 10);
-    testing::click(*page, ids::kConfigLoad);
-    EXPECT_EQ(camera.reg(kSharpness), 100);
-    EXPECT_EQ(page->controlText(ids::kSharpnessLabel), "100");
-
-    // Holding Tele zooms the camera; the page shows where it got to, and a
-    // pan button lands in the camera.
+    // Holding Tele zooms the camera; the page shows where it got to.
     sheet->setActivePage(1);
     auto* zoomPage = qobject_cast<sheet::ZoomComm_1*>(sheet->page(1));
     const QPoint tele(310, 100);
@@ -132,8 +106,6 @@ TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
     EXPECT_LT(camera.reg(kZoom), 255 - 32) << "about 64 codes a second";
     EXPECT_EQ(zoomPage->scrollPos(res::zoom_page::kZoomSlider),
               sheet::roundedZoomPercent(camera.reg(kZoom)));
-    testing::click(*zoomPage, res::zoom_page::kPanLeft);
-    EXPECT_EQ(camera.reg(kPan), 0);
 
     camera.setFault(ocelsim::Fault::NoAck);
     testing::scroll(*page, ids::kSharpnessSlider, kThumbTrack, 120);
@@ -142,7 +114,7 @@ TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
     QTest::keyClick(page->control(ids::kRemote), Qt::Key_Escape);  // ends the program
   });
   ProgramPanels panels;
-  EXPECT_EQ(runProgram({res::port_dialog::kNtsc}, panels), 0);
+  EXPECT_EQ(runProgram(panels), 0);
   EXPECT_EQ(prompts.messages.size(), 3u) << "Loading DLL, Loading DLL ok, the camera's silence";
 }
 
