@@ -31,18 +31,6 @@ struct CountingLauncher : PanelLauncher {
   int runs = 0;
 };
 
-// A simulated camera of the model on COM1.
-struct CameraOnCom1 : ocelsim::PtyCamera {
-  explicit CameraOnCom1(int model) : PtyCamera(withModel(model)) {
-    setenv("OCEL400_COM1", slavePath().c_str(), 1);
-  }
-  static ocelsim::Options withModel(int model) {
-    ocelsim::Options options;
-    options.model = model;
-    return options;
-  }
-};
-
 // Runs the program with the real library (found beside this program) and
 // the port dialog's defaults.
 int runProgram(PanelLauncher& panels) {
@@ -70,7 +58,10 @@ TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
 // by 4 and puts it back; the sheet's sliders, Remote with a manual gain and
 // the keypad reach the camera, its silence is told, and Esc ends the program.
 TEST(EndToEndSheet, EveryKindOfChangeReachesTheCameraAndItsSilenceIsTold) {
-  CameraOnCom1 camera(1);
+  ocelsim::Options model1;
+  model1.model = 1;
+  ocelsim::PtyCamera camera(model1);
+  setenv("OCEL400_COM1", camera.slavePath().c_str(), 1);
   testing::ScriptedPrompts prompts;
   // Model 1's registers.
   constexpr int kMode = 0, kGainMode = 1, kGain = 7, kSharpness = 14, kZoom = 17, kKeypad = 33;

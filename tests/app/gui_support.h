@@ -1,6 +1,5 @@
-// What the GUI tests share: prompts answered without a person, a hook that
-// acts on the next modal dialog, a dialog of the program against the
-// recording double, the ways a user reaches a control, a file in a folder.
+// What the GUI tests share: scripted prompts, the next modal dialog, a
+// user's mouse and keys, and a dialog of the program against the double.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,17 +23,14 @@ namespace ocel::testing {
 
 using Calls = std::vector<std::string>;
 using Values = std::vector<std::pair<const char*, double>>;  // camera values by stem
-// A call log written as its calls separated by blanks.
-Calls callsIn(const std::string& spaced);
+Calls callsIn(const std::string& spaced);                    // calls separated by blanks
 using IdList = std::vector<int>;
-// Two lists, the second after the first.
 template <class T>
 std::vector<T> operator+(std::vector<T> first, const std::vector<T>& then) {
   first.insert(first.end(), then.begin(), then.end());
   return first;
 }
 
-// A parameterised case named by its name member.
 inline const auto caseName = [](const auto& info) { return std::string(info.param.name); };
 
 struct ShownMessage {
@@ -43,8 +39,8 @@ struct ShownMessage {
   bool ownerVisible;  // a visible window owns it
 };
 
-// Records every message box and answers file dialogs from a queue (an
-// empty queue answers "cancelled"). In force for its lifetime.
+// Records message boxes and answers file dialogs from a queue (empty:
+// "cancelled"), for its lifetime.
 class ScriptedPrompts : public platform::UserPrompts {
  public:
   ScriptedPrompts() { platform::setUserPrompts(this); }
@@ -59,19 +55,17 @@ class ScriptedPrompts : public platform::UserPrompts {
   std::deque<std::optional<QString>> fileAnswers;
 };
 
-// Runs action on the next modal dialog once it is on screen (from the
-// event loop that dialog runs). A dialog that never comes fails the test.
+// Runs action on the next modal dialog (of class Dialog) once it is on
+// screen, from that dialog's event loop; one that never comes fails the test.
 void whenModalShows(
     std::function<void(QWidget*)> action,
     std::function<bool(QWidget*)> wanted = [](QWidget*) { return true; });
-// The same for the next modal dialog of class Dialog.
 template <class Dialog>
 void whenShows(std::function<void(Dialog*)> action) {
   whenModalShows([action](QWidget* modal) { action(qobject_cast<Dialog*>(modal)); },
                  [](QWidget* modal) { return qobject_cast<Dialog*>(modal) != nullptr; });
 }
 
-// A user's mouse and keys on a dialog's controls.
 void click(const platform::Dialog& dialog, int id);
 void key(Qt::Key pressed);  // to the widget with the focus
 // Clicks these controls of the next modal Dialog; the last one closes it.
@@ -81,16 +75,14 @@ void clickWhenShows(std::vector<int> ids) {
     for (int id : ids) click(*dialog, id);
   });
 }
-// Mouse messages through the widget's window, which hands them to the
-// widget under the pointer, as a person's would; at is in widget pixels.
+// Mouse messages through the widget's window to the widget under the
+// pointer, as a person's go; at is in widget pixels.
 void pressAt(QWidget* widget, QPoint at);
 void releaseAt(QWidget* widget, QPoint at);
 void moveTo(QWidget* widget, QPoint at);
 // A scroll bar's notification, as the dialog layer gives it.
 void scroll(const platform::Dialog& dialog, int id, int code, int position = 0);
-
-// A user's click on a control or, with a scroll code, a scroll bar's
-// notification with the dragged position.
+// A click on a control or, with a scroll code, a scroll notification.
 struct Action {
   Action(int control, int code = -1, int dragged = 0)
       : id(control), scrollCode(code), position(dragged) {}
@@ -101,11 +93,11 @@ void act(const platform::Dialog& dialog, const std::vector<Action>& actions);
 // For every id of every row '#' when test says so, else '.'; rows end in '/'.
 std::string marks(const std::vector<std::vector<int>>& rows, const std::function<bool(int)>& test);
 
-// What a dialog shows: buttons checked or not, controls enabled or not.
+// What a dialog shows: buttons checked or not, controls enabled or not,
+// the texts of labels, the positions of sliders.
 struct Shown {
   std::vector<int> on = {}, off = {}, enabled = {}, disabled = {};
 };
-// And the texts of labels, the positions of sliders.
 using Texts = std::vector<std::pair<int, const char*>>;
 using Positions = std::vector<std::pair<int, int>>;
 void expectShown(const platform::Dialog& dialog, const Shown& shown, const Texts& texts = {},
@@ -114,25 +106,20 @@ void expectShown(const platform::Dialog& dialog, const Shown& shown, const Texts
 // The recording double, loaded as the program loads the library.
 std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path = OCEL400_DOUBLE_PATH);
 
-// A dialog of the program against the recording double: its call log and
-// value table, the library handle the dialog binds, and the dialog itself.
+// A dialog of the program against the recording double.
 template <class Panel>
 class DoubleTest : public ::testing::Test {
  protected:
   void TearDown() override { panel.reset(); }  // before what it borrows from the fixture
   void click(int id) const { testing::click(*panel, id); }
-  void scroll(int id, int code, int position = 0) const {
-    testing::scroll(*panel, id, code, position);
-  }
   void setValues(const Values& values) const {
     for (const auto& [stem, value] : values) camera.setValue(stem, value);
   }
   Calls calls() const { return camera.calls(); }
   QString text(int id) const { return panel->controlText(id); }
-  bool checked(int id) const { return panel->checkState(id) != 0; }
   bool enabled(int id) const { return panel->isControlEnabled(id); }
   std::string checkMarks(const std::vector<std::vector<int>>& rows) const {
-    return marks(rows, [this](int id) { return checked(id); });
+    return marks(rows, [this](int id) { return panel->checkState(id) != 0; });
   }
 
   RecordingDouble camera{OCEL400_DOUBLE_PATH};
