@@ -343,36 +343,5 @@ TEST_F(ClassicPanel, LoadSendsTheFilesValuesOrTheDefaultsThenReadsBack) {
   }
 }
 
-// Reset and Configload hold the panel for seconds: every camera call they
-// make runs under the wait cursor, on a panel painted under it first.
-TEST_F(ClassicPanel, ResetAndConfigloadCallUnderTheWaitCursorOnARepaintedPanel) {
-  static int paints;                                 // of the panel, under the wait cursor
-  static std::vector<std::pair<bool, int>> atCalls;  // wait cursor shown, paints so far
-  static const auto waitCursor = [] {
-    const QCursor* cursor = QApplication::overrideCursor();
-    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-  };
-  struct PaintCounter : QObject {
-    bool eventFilter(QObject*, QEvent* event) override {
-      paints += event->type() == QEvent::Paint && waitCursor();
-      return false;
-    }
-  } counter;
-  open();
-  panel->installEventFilter(&counter);
-  panel_support::setLibraryCallHook([] { atCalls.emplace_back(waitCursor(), paints); });
-  for (int button : {ids::kReset, ids::kConfigLoad}) {
-    paints = 0;
-    atCalls.clear();
-    clickAnswering(button, testing::fileIn(folder, "missing.cfg"));
-    ASSERT_FALSE(atCalls.empty());
-    EXPECT_TRUE(std::all_of(atCalls.begin(), atCalls.end(), [](auto call) {
-      return call.first && call.second > 0;
-    })) << button;
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << button;
-  }
-  panel_support::setLibraryCallHook(nullptr);
-}
-
 }  // namespace
 }  // namespace ocel::classic

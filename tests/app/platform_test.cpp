@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -49,9 +48,7 @@ const DialogTemplate& testTemplate() {
 
 using Notification = std::pair<int, int>;  // code, position
 
-// Handles the slider as the panels do: arrows step by one, a drag takes the
-// dragged position. Other codes leave the thumb to the dialog layer, which
-// must keep it where it was.
+// Arrows step by one, a drag takes its position; other codes keep the thumb.
 class ScrollRecorder : public Dialog {
  public:
   ScrollRecorder() : Dialog(testTemplate()) {}
@@ -82,18 +79,9 @@ class DialogLayer : public ::testing::Test {
     ASSERT_NE(bar, nullptr);
   }
 
-  QPoint centreOf(QStyle::SubControl part) const {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+  // A point along the bar: its arrows at the ends, the thumb (at 50) in the middle.
+  QPoint along(double fraction) const {
+    return {static_cast<int>(bar->width() * fraction), bar->height() / 2};
   }
   void drag(QPoint from, QPoint to) {
     testing::pressAt(bar, from);
@@ -106,31 +94,27 @@ class DialogLayer : public ::testing::Test {
   ScrollBarControl* bar = nullptr;
 };
 
-// A click gives the scroll bar the focus; the user's keys then reach it.
-// Each click or key gives its code and then end of scroll; the position
-// moves only as the handler moves it.
+// A click gives the bar the focus; each click or key gives its code, then
+// end of scroll, and the thumb moves only as the handler moves it.
 TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   const struct {
-    QStyle::SubControl part;
-    Qt::Key key;  // 0: a click on part
+    double clickedAt;
+    Qt::Key key;  // 0: a click
     int code, step;
     // clang-format off
-  } cases[] = {{QStyle::SC_ScrollBarAddLine, Qt::Key(0), 1, 1},
-               {QStyle::SC_ScrollBarSubLine, Qt::Key(0), 0, -1},
-               {QStyle::SC_ScrollBarAddPage, Qt::Key(0), 3, 0},
-               {QStyle::SC_ScrollBarSubPage, Qt::Key(0), 2, 0},
-               {{}, Qt::Key_Left, 0, -1},    {{}, Qt::Key_Right, 1, 1},
-               {{}, Qt::Key_Up, 0, -1},      {{}, Qt::Key_Down, 1, 1},
-               {{}, Qt::Key_PageUp, 2, 0},   {{}, Qt::Key_PageDown, 3, 0},
-               {{}, Qt::Key_Home, 6, 0},     {{}, Qt::Key_End, 7, 0}};
+  } cases[] = {{0.98, Qt::Key(0), 1, 1},    {0.02, Qt::Key(0), 0, -1},
+               {0.75, Qt::Key(0), 3, 0},    {0.25, Qt::Key(0), 2, 0},
+               {0, Qt::Key_Left, 0, -1},    {0, Qt::Key_Right, 1, 1},
+               {0, Qt::Key_PageUp, 2, 0},   {0, Qt::Key_PageDown, 3, 0},
+               {0, Qt::Key_Home, 6, 0},     {0, Qt::Key_End, 7, 0}};
   // clang-format on
   for (const auto& c : cases) {
     const int before = bar->value();
     dialog.seen.clear();
     if (c.key == 0) {
-      QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(c.part));
+      QTest::mouseClick(bar, Qt::LeftButton, {}, along(c.clickedAt));
     } else {
       ASSERT_EQ(QApplication::focusWidget(), bar);
       testing::key(c.key);
@@ -142,7 +126,7 @@ TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
 }
 
 TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
-  const QPoint thumb = centreOf(QStyle::SC_ScrollBarSlider);
+  const QPoint thumb = along(0.5);
   drag(thumb, thumb + QPoint(20, 0));
   ASSERT_EQ(dialog.seen.size(), 4u);
   EXPECT_EQ(dialog.seen[0].first, 5);
@@ -154,8 +138,7 @@ TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
   EXPECT_EQ(bar->value(), dialog.seen[1].second);
 }
 
-// A panel that names an id its template lacks is told so: a logged error,
-// and in a debug build the assertion stops it.
+// An id outside the template: a logged error, in a debug build an assertion.
 TEST_F(DialogLayer, AnIdOutsideTheTemplateFailsLoudly) {
   constexpr int kNotInTemplate = 4711;
 #ifdef QT_NO_DEBUG
@@ -345,8 +328,6 @@ TEST(TemplateTexts, StayInsideTheirRectanglesAndClearOfTheirNeighbours) {
   }
 }
 
-// Every control id a panel names stands in that panel's template: a wrong id
-// would otherwise address nothing.
 TEST(ControlIds, EveryNamedIdStandsInItsTemplate) {
   std::vector<int> grid;
   for (const auto& row : res::classic_panel::kGridBoxes) grid.insert(grid.end(), row, row + 5);
