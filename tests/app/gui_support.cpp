@@ -57,9 +57,7 @@ void click(const platform::Dialog& dialog, int id) {
 
 void key(Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); }
 
-namespace {
-QPoint inWindow(QWidget* widget, QPoint at) { return widget->mapTo(widget->window(), at); }
-}  // namespace
+static QPoint inWindow(QWidget* widget, QPoint at) { return widget->mapTo(widget->window(), at); }
 
 void pressAt(QWidget* widget, QPoint at) {
   QTest::mousePress(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow(widget, at));

@@ -1,6 +1,4 @@
-// The panels' arithmetic and rules, without a window: decimal rounding,
-// the classic shutter ladder, the manual gain scale, the zoom page's
-// conversions, the keypad's hit rules and the connection test's rule.
+// The panels' arithmetic and rules, without a window.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -144,10 +144,6 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"GainMaxPushesMinToTop", {{"MaxGain", 240}}, {{kGainMaxSlider, kTrack, 100}},
                  {"SetMinGain(240)", "SetMaxGain(100)"}, {},
                  {{kGainMaxLabel, "100"}, {kGainMinLabel, "240"}}, {{kGainMinSlider, 240}}},
-        PageCase{"ShutterMaxAtItsTopPushesMin", {{"ESMax", 155}}, {{kShutterMaxSlider, kRight}},
-                 {"SetESMin(255)", "SetESMax(155)"}, {},
-                 {{kShutterMaxLabel, "155"}, {kShutterMinLabel, "255"}},
-                 {{kShutterMinSlider, 255}}},
         PageCase{"GainDraggedTo48", {{"MGC", 0}}, {{kManualGainSlider, kTrack, 48}},
                  {"SetMGC(24)"}, {}, {{kManualGainLabel, "24.0"}, {kManualGainNote, "(anl)"}}}),
     testing::caseName);
@@ -443,7 +439,10 @@ TEST_F(ZoomPage, PressSetsTheButtonsBitsAndEveryReleaseClearsThemAndReadsTheZoom
   EXPECT_EQ(text(ids::kZoomLabel), "200 %");
 }
 
-TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide) {
+// A held button is let go at once when the pointer leaves it (the zoom read
+// only for Tele and Wide) and when the sheet closes from the keyboard: the
+// camera must not go on zooming after the program has ended.
+TEST_F(ZoomPage, LeavingAHeldButtonOrClosingTheSheetLetsGoOfIt) {
   const struct {
     QPoint held;
     QPoint border;  // still the held button
@@ -465,12 +464,6 @@ TEST_F(ZoomPage, LeavingAHeldButtonClearsAtOnceAndReadsTheZoomOnlyForTeleAndWide
     camera.setValue("DZoom", 255);
     release(kBlank);  // back at 100 % for the next case
   }
-}
-
-// The sheet closed from the keyboard while a button is held lets it go: the
-// camera must not go on zooming after the program has ended.
-TEST_F(ZoomPage, ClosingTheSheetLetsGoOfAHeldButton) {
-  open();
   press(kTele);
   camera.clearCalls();
   QTest::keyClick(&sheet, Qt::Key_Escape);

@@ -1,7 +1,5 @@
-// The wait window on a real X server with a window manager (started by
-// with_window_manager.sh). The simulated camera stays silent until the test
-// has looked at the screen over an X connection of its own, so the program's
-// thread is blocked in its first read: only what it painted before is shown.
+// The wait window on a real X server with a window manager. The camera stays
+// silent while the test looks, so the program is blocked in its first read.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <xcb/xcb.h>

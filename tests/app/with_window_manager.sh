@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Runs a command against a fresh virtual X server with a window manager, as a
-# desktop user runs the program: Xvfb on a free display, openbox on it.
-#   with_window_manager.sh COMMAND [ARGS...]
+# Runs COMMAND [ARGS...] on a fresh Xvfb with openbox, as on a desktop.
 set -euo pipefail
 run=$(mktemp -d)
 xvfb="" wm=""
