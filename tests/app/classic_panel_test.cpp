@@ -83,8 +83,7 @@ TEST_F(ClassicPanel, StartupReadsEverySettingInOrderAndHidesTheWaitWindow) {
   EXPECT_EQ(panel->rowMask3, 0x24);
 }
 
-// The panel opened on the camera's values, the user's actions, and what
-// reached the camera and the panel.
+// The panel opened on the camera's values, the user's actions, what it sent and shows.
 struct PanelCase {
   const char* name;
   Values camera;
@@ -225,8 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::caseName);
 // clang-format on
 
-// A camera that stops answering is told once per run of failed actions;
-// the watch adds no camera call.
+// Told once per run of failed actions; the watch adds no camera call.
 TEST_F(ClassicPanel, ACameraThatStopsAnsweringIsToldOncePerRunOfFailures) {
   open();
   panel_support::CameraLinkWatch watch(*library, QStringLiteral("COM2"));
@@ -297,8 +295,7 @@ TEST_F(ClassicPanel, SaveWritesTheKeysInOrderFromReadBacks) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-// A file that cannot be written, or exists but cannot be read (here a
-// folder), is reported by name; a refused load must not reset the camera.
+// Reported by name; a refused load (here a folder) must not reset the camera.
 TEST_F(ClassicPanel, FilesThatCannotBeWrittenOrReadAreReportedByName) {
   open();
   const std::pair<int, QString> cases[] = {

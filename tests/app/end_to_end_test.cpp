@@ -1,6 +1,4 @@
-// The program against the real library and the simulated camera over a
-// pseudo-terminal: a port that cannot be opened, and a model 1 camera that
-// the sheet drives until it stops answering.
+// The program against the real library and the simulated camera on a pty.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -40,8 +38,7 @@ int runProgram(PanelLauncher& panels) {
   return runStartupSequence(startup);
 }
 
-// A port that cannot be opened is named below the failure text, with the
-// cause the library left in errno.
+// The port is named below the failure text, with the cause left in errno.
 TEST(EndToEndMissingPort, FailureMessageNamesThePortItsDeviceAndTheCause) {
   setenv("OCEL400_COM1", "/nonexistent/ttyUSB0", 1);
   testing::ScriptedPrompts prompts;

@@ -39,8 +39,7 @@ struct ShownMessage {
   bool ownerVisible;  // a visible window owns it
 };
 
-// Records message boxes and answers file dialogs from a queue (empty:
-// "cancelled"), for its lifetime.
+// Records message boxes, answers file dialogs from a queue (empty: cancelled).
 class ScriptedPrompts : public platform::UserPrompts {
  public:
   ScriptedPrompts() { platform::setUserPrompts(this); }
@@ -75,8 +74,7 @@ void clickWhenShows(std::vector<int> ids) {
     for (int id : ids) click(*dialog, id);
   });
 }
-// Mouse messages through the widget's window to the widget under the
-// pointer, as a person's go; at is in widget pixels.
+// Mouse messages through the widget's window, as a person's go; at in widget pixels.
 void pressAt(QWidget* widget, QPoint at);
 void releaseAt(QWidget* widget, QPoint at);
 void moveTo(QWidget* widget, QPoint at);
@@ -93,8 +91,7 @@ void act(const platform::Dialog& dialog, const std::vector<Action>& actions);
 // For every id of every row '#' when test says so, else '.'; rows end in '/'.
 std::string marks(const std::vector<std::vector<int>>& rows, const std::function<bool(int)>& test);
 
-// What a dialog shows: buttons checked or not, controls enabled or not,
-// the texts of labels, the positions of sliders.
+// What a dialog shows: checks, enabled controls, label texts, slider positions.
 struct Shown {
   std::vector<int> on = {}, off = {}, enabled = {}, disabled = {};
 };

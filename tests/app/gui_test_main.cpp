@@ -1,5 +1,4 @@
-// main() of the GUI tests: one QApplication, offscreen unless the caller
-// chose a platform (QT_QPA_PLATFORM=xcb under Xvfb to watch).
+// One QApplication, offscreen unless QT_QPA_PLATFORM chooses another.
 #include <gtest/gtest.h>
 
 #include <QApplication>

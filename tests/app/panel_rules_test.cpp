@@ -89,8 +89,7 @@ TEST(ZoomPageConversions, WeightsZoomAndPercentages) {
   EXPECT_EQ(ZoomToPercent(64), 398.4375);
 }
 
-// Presses count strictly inside a button; a held button is left only
-// beyond its border.
+// Presses count strictly inside a button; a held button is left only beyond its border.
 TEST(Keypad, PressesAndLeavingsByPixel) {
   const struct {
     int x, y;
@@ -118,8 +117,7 @@ TEST(Keypad, PressesAndLeavingsByPixel) {
   }
 }
 
-// The sharpness found is moved 4 away (up in the lower half, down in the
-// upper); the camera answered when it reads back 4 away in either direction.
+// The sharpness found moves 4 away (up in the lower half); it passes read back 4 away either way.
 TEST(ConnectionTest, WritesFourAwayAndPassesOnFourAwayEitherWay) {
   const struct {
     int found, written, readBack;

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -202,27 +201,6 @@ TEST(PropertySheet, PagesAreCreatedOnFirstSelectionAndEnterAndEscReachTheSheet) 
   EXPECT_EQ(second.activations, 2);
 }
 
-// A short text does not make a box too narrow for its caption.
-TEST(QtPrompts, MessageBoxShowsWarningBothLinesAndIsWideEnoughForItsCaption) {
-  QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-  bold.setBold(true);
-  const QFontMetrics title(bold);
-  testing::whenModalShows([&title](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Warning);
-    EXPECT_EQ(box->windowTitle(), "Ocel400main");
-    EXPECT_EQ(box->text(), "Es konnte keine\nVerbindung");
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    // The caption, and four title bar items (icon, three buttons) beside it.
-    EXPECT_GE(modal->width(), title.horizontalAdvance("Ocel400main") + 4 * title.height());
-    box->button(QMessageBox::Ok)->click();
-  });
-  userPrompts().showMessage(nullptr, "Es konnte keine\r\nVerbindung", "Ocel400main");
-}
-
-// The file dialog speaks German, adds the suffix to a name typed without
-// it, and asks before it replaces a file only when told to.
 TEST(QtPrompts, FileDialogSpeaksGermanAddsTheSuffixAndAsksOnlyWhenTold) {
   ASSERT_TRUE(useGermanStandardDialogs(*qApp)) << "qt6-translations-l10n is missing";
   testing::TempFolder folder;

@@ -75,8 +75,7 @@ TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   for (int i = 0; i < 14; ++i) EXPECT_EQ(stored[i], 10 + i) << zoomStems[i];
 }
 
-// The page opened on the camera's values (in PAL unless told), the user's
-// actions, and what reached the camera and the page.
+// The page opened on the camera's values (PAL unless told), the user's actions.
 struct PageCase {
   const char* name;
   Values camera;
@@ -210,8 +209,7 @@ TEST_F(SettingsPageTest, SaveAsksBeforeReplacingAndWritesTheKeysInOrderFromReadB
   EXPECT_TRUE(prompts.fileRequests.at(0).askBeforeReplacing);
 }
 
-// A file sets this page's keys it holds (not the classic panel's AgesRes)
-// and the defaults for the rest, then the page reads the camera back.
+// The file's keys of this page (not AgesRes), defaults for the rest, then reads.
 TEST_F(SettingsPageTest, LoadSendsTheFilesKeysAndThisPagesDefaultsThenReadsBack) {
   testing::ScriptedPrompts prompts;
   testing::TempFolder folder;
@@ -339,8 +337,7 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
   }
 }
 
-// Each option button unchecks its siblings; each slider shows its value.
-// Both send it and store it for the next activation.
+// Option buttons uncheck their siblings, sliders show their value; all send and store it.
 TEST_F(ZoomPage, OptionButtonsAndSlidersSendStoreAndShow) {
   using namespace platform;  // the scroll codes
   const struct {
@@ -386,8 +383,7 @@ TEST_F(ZoomPage, OptionButtonsAndSlidersSendStoreAndShow) {
   EXPECT_EQ((std::vector<int>{z.panCode, z.tiltCode, z.cameraParity, z.cameraBaudCode,
                               z.areaRate[3], z.peakRate, z.aeLevel, z.zoomCode}),
             (std::vector<int>{0, 0, 2, 48, 26, 3, 200, 255}));
-  // BLC On greys exactly the seven weight sliders; an activation greys them
-  // by the stored mode.
+  // BLC On greys the seven weight sliders; an activation by the stored mode.
   for (int slider : kWeightSliders) EXPECT_FALSE(enabled(slider)) << slider;
   EXPECT_TRUE(enabled(ids::kLevelSlider));
   click(ids::kBlcOff);

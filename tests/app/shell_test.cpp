@@ -48,8 +48,7 @@ class PortDialogTest : public testing::DoubleTest<PortDialog> {
   }
 };
 
-// Text typed into a list's edit field changes nothing: only a choice from
-// the list counts. Keys go where the user's keys go, to the focus.
+// Text typed into a list's edit field changes nothing: only a choice from the list counts.
 TEST_F(PortDialogTest, OpensOnTheDefaultsAndTypedTextChangesNothing) {
   testing::expectShown(*panel, {{ids::kModel1, ids::kPal, ids::kCom1}, {ids::kModel0}});
   EXPECT_EQ(panel->comboStrings(ids::kBaudRate), (QStringList{"2400", "4800", "9600"}));
@@ -65,8 +64,7 @@ TEST_F(PortDialogTest, OpensOnTheDefaultsAndTypedTextChangesNothing) {
   EXPECT_EQ(panel->result(), platform::kIdOk);
 }
 
-// The label names the port chosen; the list choices survive model 0, which
-// greys the lists.
+// The label names the port; the list choices survive model 0, which greys the lists.
 TEST_F(PortDialogTest, ChoicesReachPortInitExAndThePortLabelFollowsThePort) {
   pick(ids::kBaudRate, "2400");
   for (int id : {ids::kCom4, ids::kNtsc, ids::kCom1 + 1, ids::kModel0}) click(id);
@@ -133,8 +131,7 @@ class StartupSequence : public ::testing::Test {
   RecordingLauncher launcher;
 };
 
-// Passing puts the sharpness back and runs the sheet over the wait window;
-// failing is reported over the wait window and ends the run with 1.
+// Passing restores the sharpness and runs the sheet; failing is told over the wait window.
 TEST_F(StartupSequence, ConnectionTestPassesOrFails) {
   for (const bool passes : {true, false}) {
     SCOPED_TRACE(passes ? "passes" : "fails");

@@ -21,8 +21,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The screen's centre as the X server shows it; a black window laid over it
-// and taken away again, as another program's window would.
+// The screen's centre as the X server shows it, and a window laid over it and taken away.
 class ScreenCentre {
  public:
   ScreenCentre()
@@ -63,8 +62,7 @@ class ScreenCentre {
   xcb_screen_t* screen_;
 };
 
-// A good part of the image in the window's background colour, with dark
-// text pixels inside that part.
+// Much of the image in the window's background colour, with dark text pixels inside it.
 bool showsPaintedText(const QImage& image, QColor background) {
   QRect window;
   int backgroundPixels = 0, textPixels = 0;
