@@ -105,8 +105,10 @@ TEST_F(DialogLayer, ClicksAndKeysGiveTheirCodeThenEndOfScroll) {
     // clang-format off
   } cases[] = {{0.98, Qt::Key(0), 1, 1},    {0.02, Qt::Key(0), 0, -1},
                {0.75, Qt::Key(0), 3, 0},    {0.25, Qt::Key(0), 2, 0},
-               {0, Qt::Key_Left, 0, -1},    {0, Qt::Key_Home, 6, 0},
-               {0, Qt::Key_End, 7, 0}};
+               {0, Qt::Key_Left, 0, -1},    {0, Qt::Key_Right, 1, 1},
+               {0, Qt::Key_Up, 0, -1},      {0, Qt::Key_Down, 1, 1},
+               {0, Qt::Key_PageUp, 2, 0},   {0, Qt::Key_PageDown, 3, 0},
+               {0, Qt::Key_Home, 6, 0},     {0, Qt::Key_End, 7, 0}};
   // clang-format on
   for (const auto& c : cases) {
     const int before = bar->value();
