@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-// The double's control functions.
 #define OCEL_DOUBLE_API __attribute__((visibility("default")))
 
 extern "C" {
@@ -34,13 +33,11 @@ OCEL_DOUBLE_API const char* OcelDouble_Call(int32_t index);
 
 }  // extern "C"
 
-// Test-side handle on the double: loads it, and keeps it loaded for the
-// handle's life so that its log survives a program releasing its own
-// handle; drives its control functions and finds its camera exports.
+// Keeps the double loaded for the handle's life, so that its log survives a
+// program releasing its own handle.
 class RecordingDouble {
  public:
-  // Loads the double from path and resets it; throws std::runtime_error when
-  // it cannot be loaded.
+  // Throws std::runtime_error when the double cannot be loaded.
   explicit RecordingDouble(const std::string& path)
       : handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
     if (handle_ == nullptr) throw std::runtime_error("cannot load " + path);
@@ -60,7 +57,6 @@ class RecordingDouble {
 
 #define OCEL_DOUBLE_CONTROL(name) find<decltype(OcelDouble_##name)>("OcelDouble_" #name)
   void reset() const { OCEL_DOUBLE_CONTROL(Reset)(); }
-  // stem: the export name without Set/Get, e.g. "Shape", "MGC", "AEMode".
   void setValue(const std::string& stem, double value) const {
     OCEL_DOUBLE_CONTROL(SetValue)(stem.c_str(), value);
   }
@@ -70,8 +66,8 @@ class RecordingDouble {
   // The mask ReadArea(row) answers.
   void setArea(int32_t row, int32_t mask) const { setValue("Area" + std::to_string(row), mask); }
 
-  // Every camera call since the last reset, oldest first.
   void clearCalls() const { OCEL_DOUBLE_CONTROL(ClearCalls)(); }
+  // Every camera call since the last reset, oldest first.
   std::vector<std::string> calls() const {
     std::vector<std::string> texts;
     const char* text;
