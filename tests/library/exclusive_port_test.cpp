@@ -1,8 +1,5 @@
-// The port is the program's alone while it holds it, and free again once it
-// is closed or its holder killed, also for an ordinary user, whom TIOCEXCL
-// left on a pty would lock out; a port taken is refused with EBUSY in errno
-// (a forbidden one is ocel400ctl's test). Runs the programs as "nobody" when
-// the test runs as root.
+// The port is one program's alone, and free again once closed or its holder
+// killed, also for "nobody", whom TIOCEXCL left on a pty would lock out.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,8 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// port_holder as a program "nobody" may run: a copy in a world-readable
-// folder, since the build tree may sit under a private home.
+// A copy "nobody" may run: the build tree may sit under a private home.
 struct HolderCopy : TempFolder {
   HolderCopy() {
     fs::copy_file(PORT_HOLDER_PATH, program);
@@ -65,8 +61,6 @@ class ExclusivePort : public ::testing::Test {
 };
 
 TEST_F(ExclusivePort, SecondProgramIsRefusedAsInUseUntilTheFirstHasClosed) {
-  // The holder prints PortInitEx's result and keeps the port until its
-  // stdin closes.
   const StartedProcess holder = startProcess(asNobody("hold"));
   EXPECT_EQ(readLine(holder.stdoutFd), "0 0");
   EXPECT_EQ(said(runProcess(asNobody("probe"))), kInUse) << "port taken twice";
