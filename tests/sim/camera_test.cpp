@@ -111,16 +111,6 @@ TEST(FaultPattern, HitsExactlyPercentOfEveryHundredFrames) {
   }
 }
 
-TEST(FaultPattern, SettingAFaultRestartsTheCountAndMalformedFramesDoNotCount) {
-  Camera camera(Options{}, kStart);
-  camera.setFault(Fault::Silence, 50);
-  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());  // frame 1
-  EXPECT_FALSE(camera.receive("000000R01X000\r", 9600, kStart).reply.empty());  // malformed: 'E'
-  EXPECT_TRUE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());   // frame 2
-  camera.setFault(Fault::Silence, 50);
-  EXPECT_FALSE(camera.receive("000000R014000\r", 9600, kStart).reply.empty());  // frame 1 again
-}
-
 // Keypad zoom motion of model 1, driven by made-up time.
 using std::chrono::milliseconds;
 
@@ -149,14 +139,6 @@ TEST(ZoomMotion, MovesAtTheRateAndStopsAtTheEnd) {
     registers.write(kEzSwBtn, c.buttons, kStart);
     EXPECT_EQ(registers.read(kDZoom, kStart + c.held), c.expected) << c.name;
   }
-}
-
-TEST(ZoomMotion, FactoryResetStopsTheMotion) {
-  RegisterFile registers(1, 64, kStart);
-  registers.write(kEzSwBtn, kTele, kStart);
-  registers.write(127, 255, kStart + milliseconds(500));
-  EXPECT_EQ(registers.read(kEzSwBtn, kStart + milliseconds(2000)), 0);
-  EXPECT_EQ(registers.read(kDZoom, kStart + milliseconds(2000)), 255);
 }
 
 }  // namespace
