@@ -8,7 +8,6 @@
 
 namespace ocel::testing {
 
-// A started program with pipes to its stdin, stdout and stderr.
 struct StartedProcess {
   pid_t pid = -1;
   int stdinFd = -1;
@@ -30,8 +29,7 @@ struct ProcessResult {
   std::string err;
 };
 
-// Closes the program's stdin, collects the rest of its output, waits for its
-// end and closes its pipes.
+// Closes the program's stdin, collects the rest of its output and waits for its end.
 ProcessResult finishProcess(const StartedProcess& process);
 
 // Runs a program to its end with an empty stdin.
