@@ -1,10 +1,10 @@
 // The recording double of libOcel400.so (see recording_double.h). Setters
 // keep their argument as given, without range rules.
 #include <cmath>
-#include <cstdio>
 #include <deque>
 #include <limits>
 #include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -28,25 +28,13 @@ State& state() {
   return instance;
 }
 
-// Integers in decimal with their sign (uint8_t as a number, not a char).
-template <typename T>
-std::string argumentText(T value) {
-  if constexpr (std::is_floating_point_v<T>) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-  } else {
-    return std::to_string(value);
-  }
-}
-
 template <typename... Args>
 void logCall(std::string_view name, Args... args) {
-  std::string text(name);
-  text += '(';
-  [[maybe_unused]] const char* separator = "";  // unused without arguments
-  ((text += separator, text += argumentText(args), separator = ","), ...);
-  state().calls.push_back(text + ')');
+  std::ostringstream text;
+  text << name << '(';
+  [[maybe_unused]] const char* separator = "";           // unused without arguments
+  ((text << separator << +args, separator = ","), ...);  // +: a uint8_t as a number
+  state().calls.push_back(text.str() + ')');
 }
 
 // The oldest queued answer of the stem, else its table value, in the getter's
