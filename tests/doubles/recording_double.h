@@ -1,10 +1,8 @@
-// The recording double of libOcel400.so as tests drive it. The double logs
-// every camera call as text ("SetShape(131)", "GetShape()"), stores what
-// setters are given under their stem (the export name without Set/Get:
-// "Shape", "MGC", "MES") and answers getters from queued answers first, then
-// from that table (0 until set). LastResult() is not logged; it answers the
-// value "LastResult". ReadArea(row) answers the value "Area<row>", which
-// SelectArea(mask, row) sets.
+// The recording double of libOcel400.so. It logs every camera call as text
+// ("SetShape(131)"), keeps setters' values under their stem ("Shape") and
+// answers getters from queued answers, then from those values (0 until set).
+// LastResult() is not logged and answers the value "LastResult"; ReadArea(row)
+// answers "Area<row>", which SelectArea(mask, row) sets.
 #ifndef OCEL_DOUBLE_RECORDING_DOUBLE_H
 #define OCEL_DOUBLE_RECORDING_DOUBLE_H
 

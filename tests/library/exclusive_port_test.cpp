@@ -40,16 +40,12 @@ class ExclusivePort : public ::testing::Test {
     setenv("OCEL400_COM1", camera_.slavePath().c_str(), 1);
   }
 
-  // The holder as an ordinary user.
   std::vector<std::string> asNobody(const char* mode) const {
-    if (geteuid() != 0) return {copy_.program, mode};
-    return {"/usr/bin/setpriv",
-            "--reuid=65534",
-            "--regid=65534",
-            "--clear-groups",
-            "--",
-            copy_.program,
-            mode};
+    std::vector<std::string> argv{copy_.program, mode};
+    const char* setpriv[] = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                             "--"};
+    if (geteuid() == 0) argv.insert(argv.begin(), std::begin(setpriv), std::end(setpriv));
+    return argv;
   }
 
   ocelsim::PtyCamera camera_{[] {
