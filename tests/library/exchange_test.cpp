@@ -72,21 +72,18 @@ TEST(Exchange, RetriesUntilAReplyIsAccepted) {
   }
 }
 
-TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnceWithoutPause) {
-  FakeLine line;
-  line.replies = {"", ""};
-  line.failingWrite = 2;
-  EXPECT_EQ(SendFrame(&line, kShapeWrite), OCEL400_WRITE_FAILED);
-  EXPECT_EQ(line.count("write"), 2);
-  EXPECT_EQ(line.count("pause"), 0);
-  EXPECT_EQ(line.log.back(), "rts-");  // RTS is not left raised
-
-  FakeLine readLine;
-  readLine.failingWrite = 1;
+// No further attempt, no read, no pause, and RTS not left raised.
+TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnce) {
+  FakeLine write, read;
+  write.failingWrite = 2;  // after a silent attempt
+  read.failingWrite = 1;
   std::int32_t value = -1;
-  EXPECT_EQ(ReadRegister(&readLine, 8, value), OCEL400_WRITE_FAILED);
+  EXPECT_EQ(SendFrame(&write, kShapeWrite), OCEL400_WRITE_FAILED);
+  EXPECT_EQ(ReadRegister(&read, 8, value), OCEL400_WRITE_FAILED);
   EXPECT_EQ(value, 0);
-  EXPECT_EQ(readLine.log, (Log{"discard", "write-refused"}));  // no read, no pause
+  EXPECT_EQ(write.log, (Log{"discard", "rts+", "write:000000W017128\r", "rts-", "read:0", "discard",
+                            "rts+", "write-refused", "rts-"}));
+  EXPECT_EQ(read.log, (Log{"discard", "write-refused"}));
 }
 
 // After a short attempt the exchange reads the line until it has been quiet

@@ -1,4 +1,3 @@
-// Starts programs for the tests and collects what they say.
 #pragma once
 
 #include <sys/types.h>
@@ -32,7 +31,6 @@ struct ProcessResult {
 // Closes the program's stdin, collects the rest of its output and waits for its end.
 ProcessResult finishProcess(const StartedProcess& process);
 
-// Runs a program to its end with an empty stdin.
 inline ProcessResult runProcess(const std::vector<std::string>& argv) {
   return finishProcess(startProcess(argv));
 }
