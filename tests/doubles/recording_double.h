@@ -19,14 +19,12 @@ extern "C" {
 
 // Clears the call log, the value table (area rows too) and the queued answers.
 OCEL_DOUBLE_API void OcelDouble_Reset(void);
-// The table value of a stem, answered by its getter when nothing is queued.
 OCEL_DOUBLE_API void OcelDouble_SetValue(const char* stem, double value);
-// One answer for the next call of the stem's getter; answers queue FIFO.
+// Answers queue first in, first out.
 OCEL_DOUBLE_API void OcelDouble_QueueAnswer(const char* stem, double value);
 // Forgets the calls logged so far; the script stays.
 OCEL_DOUBLE_API void OcelDouble_ClearCalls(void);
-// The text of call number index (from 0), valid until the next call into the
-// double; NULL when there is no such call.
+// Call number index (from 0), valid until the next call into the double; else NULL.
 OCEL_DOUBLE_API const char* OcelDouble_Call(int32_t index);
 
 }  // extern "C"

@@ -54,7 +54,6 @@ class CameraTest : public ::testing::Test {
 
 using Line = CameraTest;
 using Port = CameraTest;
-using Reading = CameraTest;
 
 TEST_F(Line, AreaFramesByteForByte) { checkFrames(opener()); }
 
@@ -98,12 +97,10 @@ TEST_F(Port, SettingsReachThePortReopenAndAVanishedCamera) {
 }
 
 // The shutter converted by the standard PortInitEx chose; plain getters give the low byte.
-TEST_F(Reading, ShutterInTheStandardAndPlainValuesAsTheLowByte) {
+TEST_F(Line, ShutterInTheStandardAndPlainValuesAsTheLowByte) {
   openCamera(1, OCEL400_NTSC);
-  for (const auto& [sent, readBack] : {std::pair{30000, 30129}, {180, 176}}) {  // table, formula
-    SetMES(static_cast<std::uint16_t>(sent));
-    EXPECT_EQ(GetMES(), readBack) << "1/" << sent;
-  }
+  SetMES(30000);  // 248 by the NTSC table (PAL: 255), read back by the NTSC formula
+  EXPECT_EQ(GetMES(), 30129);
   camera_->setReg(14, 300);
   EXPECT_EQ(GetShape(), 44);
   EXPECT_EQ(LastResult(), OCEL400_DONE);

@@ -90,8 +90,7 @@ TEST(Exchange, RefusedWriteEndsEitherExchangeAtOnce) {
 // for 17 byte times, so the next exchange does not take a late reply; at most
 // 15 reads of 4 bytes on a line that never falls quiet.
 TEST(Exchange, WaitsForLateRepliesOnlyAfterAShortAttemptAndBoundedly) {
-  const std::string ack = "000000C017128\r";
-  std::deque<std::string> noise{"", ack};
+  std::deque<std::string> noise{"", kShapeAck};
   noise.insert(noise.end(), 40, "0000");
   struct Case {
     const char* name;
@@ -100,11 +99,11 @@ TEST(Exchange, WaitsForLateRepliesOnlyAfterAShortAttemptAndBoundedly) {
     std::size_t repliesLeft;
     bool read = false;  // ReadRegister(17), else SendFrame(Shape = 128)
   } cases[] = {
-      {"accepted at once", {ack, ack}, 0, 1},
+      {"accepted at once", {kShapeAck, kShapeAck}, 0, 1},
       {"silent camera", {}, 20 * 14 + 3, 0},
-      {"short attempt, then quiet", {"", ack}, 14 + 17, 0},
-      {"fragment, then a late reply", {"000000C", ack, ack}, 14 + 17, 0},
-      {"read: fragment, then a late reply", {"000000C", ack, ack}, 14 + 17, 0, true},
+      {"short attempt, then quiet", {"", kShapeAck}, 14 + 17, 0},
+      {"fragment, then a late reply", {"000000C", kShapeAck, kShapeAck}, 14 + 17, 0},
+      {"read: fragment, then a late reply", {"000000C", kShapeAck, kShapeAck}, 14 + 17, 0, true},
       {"endless noise", noise, 14, 40 - 15},
   };
   for (const Case& c : cases) {

@@ -12,12 +12,6 @@ namespace {
 
 const TimePoint kStart{};
 
-Options modelOptions(int model) {
-  Options options;
-  options.model = model;
-  return options;
-}
-
 std::string sent(const Exchange& exchange) {
   std::string bytes;
   for (const ReplyChunk& chunk : exchange.reply) bytes += chunk.bytes;
@@ -41,7 +35,7 @@ TEST(CameraFrame, AnswersWellFormedFramesAndRefusesTheRestWithE) {
   };
   const Registers factory = factoryRegisters(1);
   for (const auto& c : cases) {
-    Camera camera(modelOptions(1), kStart);
+    Camera camera(Options{}, kStart);
     EXPECT_EQ(sent(camera.receive(c.frame, 9600, kStart)), c.reply) << c.name;
     EXPECT_EQ(camera.receivedFrames(), std::vector<std::string>{c.frame}) << c.name;
     const bool refused = c.reply[6] == kRejected;
@@ -49,15 +43,12 @@ TEST(CameraFrame, AnswersWellFormedFramesAndRefusesTheRestWithE) {
     for (int reg = 0; reg < kRegisterCount && refused; ++reg)
       EXPECT_EQ(camera.reg(reg, kStart), factory[reg]) << c.name << ": register " << reg;
   }
-  Camera camera(modelOptions(1), kStart);
-  camera.receive("000000W255999\r", 9600, kStart);
-  EXPECT_EQ(camera.reg(255, kStart), 999);
 }
 
 // On model 1 (Usflg 127), started at 2400 baud, which sets ReBps.
 TEST(UserSettingsFlag, OneKeepsTheSettingsOtherValuesAreStored255RestoresTheFactory) {
   const int usflg = 127, reg = 9;
-  Options options = modelOptions(1);
+  Options options;
   options.cameraBaud = 2400;
   Camera camera(options, kStart);
   EXPECT_EQ(camera.reg(125, kStart), 24);
@@ -90,7 +81,7 @@ TEST(CameraLine, ReBpsAndRePrtApplyFromTheNextFrame) {
                {126, 1, {9600, Parity::Odd}},   {126, 2, {9600, Parity::Even}},
                {126, 3, {9600, Parity::None}}};  // unknown code: parity kept
   for (const auto& c : cases) {
-    Camera camera(modelOptions(1), kStart);
+    Camera camera(Options{}, kStart);
     const Exchange exchange = camera.receive(encodeWrite(c.reg, c.value), 9600, kStart);
     EXPECT_EQ(exchange.replyLine, (LineSettings{9600, Parity::None}))
         << "the acknowledgement still goes out at the old settings";
@@ -101,7 +92,7 @@ TEST(CameraLine, ReBpsAndRePrtApplyFromTheNextFrame) {
   }
 }
 
-// Keypad zoom motion of model 1, driven by made-up time.
+// Keypad zoom motion, driven by made-up time.
 using std::chrono::milliseconds;
 
 constexpr int kEzSwBtn = 33;
