@@ -43,7 +43,7 @@ TEST(Exchange, RetriesUntilAReplyIsAccepted) {
       {"write: no carriage return", false, {"000000C017128\n", kShapeAck}, 2, OCEL400_DONE},
       {"write: not accepted", false, {"000000E017128\r", "", kShapeAck}, 3, OCEL400_DONE},
       {"write: silent camera", false, {}, 20, OCEL400_NOT_ACKNOWLEDGED},
-      {"register 9's reply", true, {"000000C009077\r", "000000C008123\r"}, 2, OCEL400_DONE, 123},
+      {"register 18's reply", true, {"000000C018077\r", "000000C008123\r"}, 2, OCEL400_DONE, 123},
       {"silent camera reads 0", true, {}, 20, OCEL400_NOT_ACKNOWLEDGED, 0},
       // The buffer is kept between attempts: the second reply brings 11
       // bytes, bytes 11-13 stay from the first.
