@@ -1,10 +1,8 @@
-// The recording double of libOcel400.so as tests drive it. The double logs
-// every camera call as text ("SetShape(131)", "GetShape()"), stores what
-// setters are given under their stem (the export name without Set/Get:
-// "Shape", "MGC", "MES") and answers getters from queued answers first, then
-// from that table (0 until set). LastResult() is not logged; it answers the
-// value "LastResult". ReadArea(row) answers the value "Area<row>", which
-// SelectArea(mask, row) sets.
+// The recording double of libOcel400.so. It logs every camera call as text
+// ("SetShape(131)"), keeps setters' values under their stem ("Shape") and
+// answers getters from queued answers, then from those values (0 until set).
+// LastResult() is not logged and answers the value "LastResult"; ReadArea(row)
+// answers "Area<row>", which SelectArea(mask, row) sets.
 #ifndef OCEL_DOUBLE_RECORDING_DOUBLE_H
 #define OCEL_DOUBLE_RECORDING_DOUBLE_H
 
@@ -15,32 +13,27 @@
 #include <string>
 #include <vector>
 
-// The double's control functions.
 #define OCEL_DOUBLE_API __attribute__((visibility("default")))
 
 extern "C" {
 
 // Clears the call log, the value table (area rows too) and the queued answers.
 OCEL_DOUBLE_API void OcelDouble_Reset(void);
-// The table value of a stem, answered by its getter when nothing is queued.
 OCEL_DOUBLE_API void OcelDouble_SetValue(const char* stem, double value);
-// One answer for the next call of the stem's getter; answers queue FIFO.
+// Answers queue first in, first out.
 OCEL_DOUBLE_API void OcelDouble_QueueAnswer(const char* stem, double value);
 // Forgets the calls logged so far; the script stays.
 OCEL_DOUBLE_API void OcelDouble_ClearCalls(void);
-// The text of call number index (from 0), valid until the next call into the
-// double; NULL when there is no such call.
+// Call number index (from 0), valid until the next call into the double; else NULL.
 OCEL_DOUBLE_API const char* OcelDouble_Call(int32_t index);
 
 }  // extern "C"
 
-// Test-side handle on the double: loads it, and keeps it loaded for the
-// handle's life so that its log survives a program releasing its own
-// handle; drives its control functions and finds its camera exports.
+// Keeps the double loaded for the handle's life, so that its log survives a
+// program releasing its own handle.
 class RecordingDouble {
  public:
-  // Loads the double from path and resets it; throws std::runtime_error when
-  // it cannot be loaded.
+  // Throws std::runtime_error when the double cannot be loaded.
   explicit RecordingDouble(const std::string& path)
       : handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
     if (handle_ == nullptr) throw std::runtime_error("cannot load " + path);
@@ -60,7 +53,6 @@ class RecordingDouble {
 
 #define OCEL_DOUBLE_CONTROL(name) find<decltype(OcelDouble_##name)>("OcelDouble_" #name)
   void reset() const { OCEL_DOUBLE_CONTROL(Reset)(); }
-  // stem: the export name without Set/Get, e.g. "Shape", "MGC", "AEMode".
   void setValue(const std::string& stem, double value) const {
     OCEL_DOUBLE_CONTROL(SetValue)(stem.c_str(), value);
   }
@@ -70,8 +62,8 @@ class RecordingDouble {
   // The mask ReadArea(row) answers.
   void setArea(int32_t row, int32_t mask) const { setValue("Area" + std::to_string(row), mask); }
 
-  // Every camera call since the last reset, oldest first.
   void clearCalls() const { OCEL_DOUBLE_CONTROL(ClearCalls)(); }
+  // Every camera call since the last reset, oldest first.
   std::vector<std::string> calls() const {
     std::vector<std::string> texts;
     const char* text;

@@ -1,11 +1,10 @@
 // The recording double of libOcel400.so (see recording_double.h). Setters
-// keep their argument as given, without range rules; every export takes the
-// exact types that Ocel400.h declares for it.
+// keep their argument as given, without range rules.
 #include <cmath>
-#include <cstdio>
 #include <deque>
 #include <limits>
 #include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -17,8 +16,7 @@
 
 namespace {
 
-// The double's one process-wide state, built on first use so that it exists
-// whenever an export is called. Single-threaded, like the library.
+// Built on first use, so that it exists whenever an export is called.
 struct State {
   std::vector<std::string> calls;
   std::map<std::string, double, std::less<>> values;
@@ -30,31 +28,18 @@ State& state() {
   return instance;
 }
 
-// Integers in decimal with their sign (uint8_t as a number, not a char).
-template <typename T>
-std::string argumentText(T value) {
-  if constexpr (std::is_floating_point_v<T>) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-  } else {
-    return std::to_string(value);
-  }
-}
-
 template <typename... Args>
 void logCall(std::string_view name, Args... args) {
-  std::string text(name);
-  text += '(';
-  [[maybe_unused]] const char* separator = "";  // unused without arguments
-  ((text += separator, text += argumentText(args), separator = ","), ...);
-  state().calls.push_back(text + ')');
+  std::ostringstream text;
+  text << name << '(';
+  [[maybe_unused]] const char* separator = "";           // unused without arguments
+  ((text << separator << +args, separator = ","), ...);  // +: a uint8_t as a number
+  state().calls.push_back(text.str() + ')');
 }
 
 // The oldest queued answer of the stem, else its table value, in the getter's
-// type. Integer types keep the low bits of the integer part (300 as uint8_t
-// is 44), taken clamped to int64 and NaN as 0: converting a double outside
-// the target's range directly would be undefined behaviour.
+// type: integers keep the low bits (300 as uint8_t is 44) of the value clamped
+// to int64, NaN as 0, since converting out of range is undefined behaviour.
 template <typename T>
 T answerFor(std::string_view stem) {
   State& s = state();
@@ -72,7 +57,6 @@ T answerFor(std::string_view stem) {
   return static_cast<T>(static_cast<int64_t>(value));
 }
 
-// The stem under which SelectArea keeps a row's mask for ReadArea.
 std::string areaStem(int32_t row) { return "Area" + std::to_string(row); }
 
 }  // namespace
@@ -90,13 +74,10 @@ uint16_t OCEL400_CALL PortInitEx(int32_t port, int32_t model, int32_t standard, 
   return OCEL400_DONE;
 }
 
-// Not a camera call, so not logged: the program asks it after every user
-// action. Tests script it as the value "LastResult" (0, done, until set).
+// Not a camera call, so not logged; scripted as the value "LastResult".
 uint16_t OCEL400_CALL LastResult(void) { return answerFor<uint16_t>("LastResult"); }
 
-// Set<stem> and Get<stem> of every setting. The no_getshape build keeps
-// GetShape out of its export table (exports_no_getshape.map), so that tests
-// can provoke the program's report of a missing export.
+// Set<stem> and Get<stem> of every setting (exports_no_getshape.map hides GetShape).
 #define OCEL_DOUBLE_SETTER_AND_GETTER(stem, argument, result, ...)      \
   uint16_t OCEL400_CALL Set##stem(argument value) {                     \
     logCall("Set" #stem, value);                                        \
@@ -120,7 +101,6 @@ int32_t OCEL400_CALL ReadArea(int32_t row) {
   return answerFor<int32_t>(areaStem(row));
 }
 
-// The control functions.
 void OcelDouble_Reset(void) { state() = State{}; }
 
 void OcelDouble_SetValue(const char* stem, double value) {

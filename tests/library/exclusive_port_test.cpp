@@ -1,8 +1,5 @@
-// The port is the program's alone while it holds it, and free again once it
-// is closed or its holder killed, also for an ordinary user, whom TIOCEXCL
-// left on a pty would lock out; a port taken is refused with EBUSY in errno
-// (a forbidden one is ocel400ctl's test). Runs the programs as "nobody" when
-// the test runs as root.
+// The port is one program's alone, and free again once closed or its holder
+// killed, also for "nobody", whom TIOCEXCL left on a pty would lock out.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,8 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// port_holder as a program "nobody" may run: a copy in a world-readable
-// folder, since the build tree may sit under a private home.
+// A copy "nobody" may run: the build tree may sit under a private home.
 struct HolderCopy : TempFolder {
   HolderCopy() {
     fs::copy_file(PORT_HOLDER_PATH, program);
@@ -44,16 +40,12 @@ class ExclusivePort : public ::testing::Test {
     setenv("OCEL400_COM1", camera_.slavePath().c_str(), 1);
   }
 
-  // The holder as an ordinary user.
   std::vector<std::string> asNobody(const char* mode) const {
-    if (geteuid() != 0) return {copy_.program, mode};
-    return {"/usr/bin/setpriv",
-            "--reuid=65534",
-            "--regid=65534",
-            "--clear-groups",
-            "--",
-            copy_.program,
-            mode};
+    std::vector<std::string> argv{copy_.program, mode};
+    const char* setpriv[] = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                             "--"};
+    if (geteuid() == 0) argv.insert(argv.begin(), std::begin(setpriv), std::end(setpriv));
+    return argv;
   }
 
   ocelsim::PtyCamera camera_{[] {
@@ -65,8 +57,6 @@ class ExclusivePort : public ::testing::Test {
 };
 
 TEST_F(ExclusivePort, SecondProgramIsRefusedAsInUseUntilTheFirstHasClosed) {
-  // The holder prints PortInitEx's result and keeps the port until its
-  // stdin closes.
   const StartedProcess holder = startProcess(asNobody("hold"));
   EXPECT_EQ(readLine(holder.stdoutFd), "0 0");
   EXPECT_EQ(said(runProcess(asNobody("probe"))), kInUse) << "port taken twice";

@@ -1,9 +1,5 @@
-// Every export of the library by its plain name: the port, result and area
-// functions, then Set<stem> and Get<stem> of each setting that
-// Ocel400_settings.h lists. OCEL400_FOR_EACH_EXPORT expands the includer's
-// OCEL400_EXPORT_NAME(name) once per export. The export-table tests compare
-// the built libraries against it, and the Windows test driver binds its
-// entry points by these names.
+// Every export of the library by its plain name: OCEL400_FOR_EACH_EXPORT
+// expands the includer's OCEL400_EXPORT_NAME(name) once per export.
 #pragma once
 
 #include "Ocel400_settings.h"

@@ -1,5 +1,4 @@
-// The shared library exports the 92 camera functions and LastResult, under
-// their plain names, and nothing else.
+// The shared library exports the 92 camera functions and LastResult, and nothing else.
 #include <gtest/gtest.h>
 
 #include <cstdio>

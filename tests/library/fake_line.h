@@ -1,5 +1,4 @@
-// A serial line that plays back scripted replies and records, in order,
-// everything the exchanges do to it.
+// A serial line that plays back scripted replies and logs every call on it.
 #pragma once
 
 #include <deque>
@@ -16,11 +15,9 @@ class FakeLine final : public serial::SerialLine {
   std::deque<std::string> replies;
   // The write with this number (1 = first) is refused by the port.
   int failingWrite = 0;
-  // What happened, one word per call: discard, rts+, rts-, write:<bytes>,
-  // read:<count>, pause:<ms>.
+  // discard, rts+, rts-, write:<bytes>, read:<count>, pause:<ms>.
   std::vector<std::string> log;
-  // How long reads would have waited on a real line, in byte times of the
-  // read window: a read that comes back short waits its whole window.
+  // Byte times reads would wait on a real line: a short read waits its whole window.
   std::size_t byteTimesWaited = 0;
 
   void discardInput() override { log.push_back("discard"); }

@@ -1,6 +1,5 @@
-// The shared case tables call the library as lib::Name: the linked exports in
-// the Linux tests; in the Windows driver, entry points it binds from
-// Ocel400.dll by plain name (bindExports in driver_main.cpp).
+// lib::Name: the linked export on Linux, the entry point the Windows driver
+// binds by plain name.
 #pragma once
 
 #include "Ocel400.h"

@@ -1,9 +1,6 @@
-// What the Linux tests and the Windows driver share: the area frame and fault
-// cases, and the checks run on them and on the port. The includer
+// The line checks the Linux tests and the Windows driver share. The includer
 // defines OCEL400_CHECK_EQ(actual, expected, what) first: a gtest expectation
-// on Linux, the driver's counted check on Windows. The cases call the library
-// as lib::Name, the linked export on Linux and the bound entry point on
-// Windows.
+// on Linux, the driver's counted check on Windows.
 #pragma once
 
 #include <chrono>
@@ -18,9 +15,7 @@
 
 namespace ocel::testing {
 
-// Every setter's register and rule is checked against a fake line (the
-// setting table test); here SelectArea(mask, row) of a model 0 camera, which
-// bypasses the register map, byte for byte without the closing CR.
+// SelectArea(mask, row) of a model 0 camera, without the closing CR.
 struct AreaFrameCase {
   int mask, row;
   const char* frame;
@@ -41,8 +36,7 @@ inline constexpr int kShapeRegister = 14;  // model 1
 
 using ocelsim::Fault;
 
-// Every fault the simulated camera can commit, with what the library must
-// report.
+// Every fault the simulated camera can commit, with what the library reports.
 struct FaultCase {
   Fault fault;
   int percent;
@@ -55,8 +49,7 @@ inline constexpr FaultCase kFaultCases[] = {
     {Fault::NoAck, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
     {Fault::Garbage, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
     {Fault::NoCr, 100, OCEL400_NOT_ACKNOWLEDGED, OCEL400_NOT_ACKNOWLEDGED},
-    // A late reply lands in the next attempt's window; it answers the same
-    // frame, so it counts.
+    // A late reply lands in the next attempt's window, answering the same frame.
     {Fault::Late, 100, OCEL400_DONE, OCEL400_DONE},
     {Fault::Fragment, 100, OCEL400_DONE, OCEL400_DONE},
     // Writes do not examine bytes 8-9; reads refuse another register.
@@ -84,8 +77,7 @@ void checkFrames(Open open) {
   OCEL400_CHECK_EQ(area.malformedFrames(), 0, "malformed frames");
 }
 
-// No call blocks longer than 20 unanswered attempts allow, the result codes
-// tell the truth, and a healthy camera is reached again at once.
+// Bounded by 20 unanswered attempts, truthful, and healthy again at once.
 template <typename Open>
 void checkFault(Open open, const FaultCase& c) {
   const std::string name =
@@ -117,9 +109,7 @@ void checkFault(Open open, const FaultCase& c) {
   OCEL400_CHECK_EQ(camera.malformedFrames(), 0, name + "malformed frames");
 }
 
-// A late reply left on the line is discarded by the next read, of another
-// register, not taken. (The attempts against a silent camera are counted by
-// the exchange tests.)
+// A late reply left on the line is discarded by the next read, not taken.
 template <typename Open>
 void checkRecovery(Open open) {
   auto& late = open(1);
@@ -133,13 +123,10 @@ void checkRecovery(Open open) {
   }
 }
 
-// PortInit before any PortInitEx keeps the speed the port was left at, so the
-// 9600 baud camera hears nothing; the line settings of PortInitEx reach the
-// port (model 0 always 9600 baud, no parity); the open port reopens usable;
-// a camera that goes fails the write at once, not after 20 attempts.
-// start(model, baud) starts a camera without opening the port;
-// leavePortAt4800() sets COM1 as another program might; stop() takes the
-// camera away as an unplugged adapter would.
+// PortInit alone keeps the port's speed; PortInitEx's settings reach the port
+// (model 0 always 9600 baud); the open port reopens; a camera that goes fails
+// the write at once. start(model, baud) starts a camera without opening;
+// leavePortAt4800() sets COM1 as another program might; stop() unplugs it.
 template <typename Start, typename Leave, typename Stop>
 void checkPort(Start start, Leave leavePortAt4800, Stop stop) {
   auto& first = start(1, 9600);

@@ -1,7 +1,5 @@
-// Test helper: opens COM1 through the library and reports the result code,
-// and after a failed open (4) the errno it left.
-//   port_holder probe   open, print "<code> <errno>", exit with the code
-//   port_holder hold    open, print the same, keep the port until stdin closes
+// Opens COM1 through the library and prints "<code> <errno>" (errno after a
+// failed open only); "hold" keeps the port until stdin closes.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

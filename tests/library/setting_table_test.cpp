@@ -1,7 +1,5 @@
-// Every setting on both models, byte for byte: the register its setter
-// writes, the values its range rule lets through and what it sends instead,
-// and the register its getter asks for. The registers and rules are the
-// camera's, written out here; the library's own tables are not consulted.
+// Every setting on both models, byte for byte, against the camera's registers
+// and range rules written out here, not the library's own tables.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -25,8 +23,8 @@ struct Probe {
   int sent;  // the value field, or kNothingSent
 };
 
-// Accepted from low to high, anything else (also low - 1, which an unsigned
-// argument carries as its largest value) replaced by substitute.
+// low and high sent as given; low - 1 (an unsigned argument's largest value)
+// and high + 1 replaced by substitute.
 std::vector<Probe> range(int low, int high, int substitute) {
   return {
       {double(low), low}, {double(high), high}, {low - 1.0, substitute}, {high + 1.0, substitute}};
@@ -59,8 +57,7 @@ const SettingRow kRows[] = {
     {"ModeES",  2,  2,   oneOf({0, 1, 2, 4}, 2)},
     {"ModeWB",  3,  3,   range(0, 4, 0)},
     {"ModeZM",  kAbsent, 5, range(0, 0, 1)},
-    // Gain and shutter speed by the conversions' tables, one probe a model
-    // and a way of converting.
+    // Gain and shutter speed: one probe per model and way of converting.
     {"MGC",     7,  7,   {{24.0, 240}}, {{6.0, 85}}},
     {"MES",     8,  8,   {{1000, 119}, {30000, 255}}},  // PAL: from the table, by formula
     {"MWBR",    9,  9,   range(0, 255, 0)},
@@ -103,8 +100,7 @@ const SettingRow kRows[] = {
 };
 // clang-format on
 
-// The argument as the setter's parameter takes it: whole numbers keep their
-// low bits, as a C caller's would.
+// Whole-number parameters keep the low bits, as a C caller's would.
 template <typename Argument>
 Argument as(double value) {
   if constexpr (std::is_floating_point_v<Argument>) return value;
@@ -125,8 +121,7 @@ std::string threeDigits(int n) {
   return {char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10)};
 }
 
-// A request frame. A read names the register as '0', then tens and ones from
-// '0' on, which from register 100 on runs past '9'.
+// A read names the register as '0', then tens and ones from '0' (past '9' from 100 on).
 std::string frame(char kind, int reg, int value) {
   const std::string regField =
       kind == 'R' ? std::string{'0', char('0' + reg / 10), char('0' + reg % 10)} : threeDigits(reg);
@@ -140,8 +135,7 @@ std::vector<std::string> writes(const FakeLine& line) {
   return frames;
 }
 
-// The library as PortInitEx(port, model, PAL, 9600, none) leaves it, on a
-// line that acknowledges what it is told to.
+// The library as PortInitEx(port, model, PAL, 9600, none) leaves it.
 FakeLine& setUpCamera(int model) {
   libraryState() = LibraryState{};
   storeCameraSetup(model, OCEL400_PAL, 9600, 0);
@@ -152,8 +146,7 @@ FakeLine& setUpCamera(int model) {
 }
 
 TEST(SettingTable, EverySetterWritesItsRegisterByItsRuleAndEveryGetterReadsIt) {
-  // One row for each setting of the list: distinct stems, as many as listed,
-  // and kExports.at() throws for a stem the list lacks.
+  // One row per setting: distinct stems, as many as listed; at() throws on others.
   std::set<std::string> stems;
   for (const SettingRow& row : kRows) stems.insert(row.stem);
   ASSERT_EQ(stems.size(), kExports.size());

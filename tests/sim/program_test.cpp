@@ -34,16 +34,5 @@ TEST(Program, ReplacesAStaleLinkServesUntilTerminatedAndRemovesItsLink) {
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
-TEST(Program, BadUsageIsNamedAndExitsWithTwo) {
-  const std::pair<const char*, const char*> cases[] = {{"--model=7", "--model takes 0 or 1"},
-                                                       {"--fault=sometimes", "unknown fault"},
-                                                       {"--baud", "--baud needs a value"}};
-  for (const auto& [option, message] : cases) {
-    const auto result = runProcess({OCEL400_CAMSIM_PATH, option});
-    EXPECT_EQ(result.exitStatus, 2) << option;
-    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
-  }
-}
-
 }  // namespace
 }  // namespace ocelsim

@@ -26,22 +26,18 @@ StartedProcess startProcess(const std::vector<std::string>& argv) {
   posix_spawn_file_actions_init(&actions);
   for (int fd = 0; fd < 3; ++fd) posix_spawn_file_actions_adddup2(&actions, pipes[fd][0], fd);
 
-  std::vector<std::string> args = argv;
   std::vector<char*> argp;
-  for (std::string& arg : args) argp.push_back(arg.data());
+  for (const std::string& arg : argv) argp.push_back(const_cast<char*>(arg.c_str()));
   argp.push_back(nullptr);
-  StartedProcess process;
-  const int spawned = posix_spawn(&process.pid, argp[0], &actions, nullptr, argp.data(), environ);
+  pid_t pid = -1;
+  const int spawned = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   for (auto& p : pipes) close(p[0]);
   if (spawned != 0) {
     for (auto& p : pipes) close(p[1]);
     throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(spawned));
   }
-  process.stdinFd = pipes[0][1];
-  process.stdoutFd = pipes[1][1];
-  process.stderrFd = pipes[2][1];
-  return process;
+  return {pid, pipes[0][1], pipes[1][1], pipes[2][1]};
 }
 
 std::string readLine(int fd) {

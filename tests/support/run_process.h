@@ -1,4 +1,3 @@
-// Starts programs for the tests and collects what they say.
 #pragma once
 
 #include <sys/types.h>
@@ -8,7 +7,6 @@
 
 namespace ocel::testing {
 
-// A started program with pipes to its stdin, stdout and stderr.
 struct StartedProcess {
   pid_t pid = -1;
   int stdinFd = -1;
@@ -30,11 +28,9 @@ struct ProcessResult {
   std::string err;
 };
 
-// Closes the program's stdin, collects the rest of its output, waits for its
-// end and closes its pipes.
+// Closes the program's stdin, collects the rest of its output and waits for its end.
 ProcessResult finishProcess(const StartedProcess& process);
 
-// Runs a program to its end with an empty stdin.
 inline ProcessResult runProcess(const std::vector<std::string>& argv) {
   return finishProcess(startProcess(argv));
 }

@@ -1,5 +1,4 @@
-// A fresh folder under /tmp for one test, removed with all it holds; and
-// whole-file writes and reads in it.
+// A fresh folder under /tmp for one test, removed with all it holds.
 #pragma once
 
 #include <stdlib.h>

@@ -1,5 +1,4 @@
-// How long a call takes, and waiting for something another thread or
-// process does. Portable: the Windows test driver uses it too.
+// Timing for the tests; portable, since the Windows test driver uses it too.
 #pragma once
 
 #include <chrono>
