@@ -1,6 +1,5 @@
-// Configuration files on disk: what is refused when reading, and that a
-// save replaces the file whole, keeps what the file is, and leaves the old
-// file whole when it is killed or the disk is full.
+// Configuration files on disk: what is refused, and that a save keeps what the
+// file is and leaves the old file whole when it is killed or the disk is full.
 #include "config/profile_file.h"
 
 #include <fcntl.h>
@@ -13,7 +12,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -38,15 +36,6 @@ class ProfileFileTest : public ::testing::Test {
   const std::string& dir_ = folder_.dir();
 };
 
-// Runs body in a child process; its exit status, -1 when it did not exit.
-int inChild(const std::function<int()>& body) {
-  const pid_t child = fork();
-  if (child == 0) _exit(body());
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // Every key set to the same round number, as one save of a camera writes them.
 std::vector<ProfileEntry> roundOfKeys(int round, std::size_t keys, std::size_t valueSize = 0) {
   std::vector<ProfileEntry> entries;
@@ -55,9 +44,8 @@ std::vector<ProfileEntry> roundOfKeys(int round, std::size_t keys, std::size_t v
   return entries;
 }
 
-// Only a plain file of sensible size is read, and only there (or where
-// nothing is yet) does a save write; a refused file is left as it was, a new
-// one follows the umask, and no other file is left behind.
+// A save writes only where a read is allowed or nothing is yet; a refused file
+// is left as it was, a new one follows the umask, and nothing else is left.
 TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);  // opening it must not block
   writeFile(path("big.cfg"), "");
@@ -74,10 +62,8 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   } cases[] = {
       {dir_, Status::Refused, "is a directory", false},
       {path("fifo"), Status::Refused, "is not a regular file", false},
-      {"/dev/zero", Status::Refused, "is not a regular file", false},
       {path("big.cfg"), Status::Refused, "is larger than 1 MiB", false},
       {path("missing.cfg"), Status::Missing, "No such file", true},
-      {path("no/such/dir.cfg"), Status::Missing, "No such file", false},
       {path("plain.cfg/x"), Status::Missing, "Not a directory", false},
       {path("dangling.cfg"), Status::Missing, "No such file", true},  // creates gone.cfg
       {path("link.cfg"), Status::Read, "", true},
@@ -102,8 +88,7 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   EXPECT_EQ(fileText(path("plain.cfg")), "[Ocel400 Configuration]\nShape=1\nMode=1\n");
 }
 
-// A save writes through a symbolic link to its target, keeps a hard-linked
-// file one file, and keeps owner and mode.
+// A save writes through symbolic links, keeps a hard link, owner and mode.
 TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
   fs::create_directory(path("real"));
   for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"})
@@ -132,8 +117,7 @@ TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
   EXPECT_TRUE(fs::is_symlink(path("a.cfg")) && fs::is_symlink(path("b.cfg")));
 }
 
-// A save killed at any moment leaves the old file or the new one, all keys
-// from one save: the file is written once per save, not once per key.
+// A save killed at any moment leaves all keys from one save, old or new.
 TEST_F(ProfileFileTest, KilledSaveLeavesOneSavesKeys) {
   ProfileFile file(path("camera.cfg"));
   std::vector<ProfileEntry> first = roundOfKeys(0, 23);
@@ -156,16 +140,16 @@ TEST_F(ProfileFileTest, KilledSaveLeavesOneSavesKeys) {
   }
 }
 
-// On a full disk (a small tmpfs of its own) a save fails whole: the old file
-// stays as it was, whether it is replaced or written in place (hard link).
+// On a full disk (a tmpfs of its own) the old file stays, replaced or hard-linked.
 TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
   const std::string old = "[Ocel400 Configuration]\r\nMode=1\r\n";
   for (const bool hardLinked : {false, true}) {
-    const int status = inChild([&] {
+    const pid_t child = fork();
+    if (child == 0) {
       if (unshare(CLONE_NEWNS) != 0 ||
           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
           mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k") != 0)
-        return 77;
+        _exit(77);
       writeFile(path("camera.cfg"), old);
       if (hardLinked) fs::create_hard_link(path("camera.cfg"), path("other.cfg"));
       // Fill the disk, then free 20 KiB: room for a few keys, not for all.
@@ -178,14 +162,17 @@ TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
       for (int i = 0; i < 5; ++i) fs::remove(path(("fill" + std::to_string(i)).c_str()));
       const FileWrite written =
           ProfileFile(path("camera.cfg")).writeKeys(kSection, roundOfKeys(7, 23, 2000));
-      if (written.written || written.reason.find("No space") == std::string::npos) return 1;
-      if (fileText(path("camera.cfg")) != old) return 2;
+      if (written.written || written.reason.find("No space") == std::string::npos) _exit(1);
+      if (fileText(path("camera.cfg")) != old) _exit(2);
       for (const auto& entry : fs::directory_iterator(dir_)) {
         const std::string name = entry.path().filename().string();
-        if (name != "camera.cfg" && name != "other.cfg" && !name.starts_with("fill")) return 3;
+        if (name != "camera.cfg" && name != "other.cfg" && !name.starts_with("fill")) _exit(3);
       }
-      return 0;
-    });
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (status == 77) GTEST_SKIP() << "a tmpfs of its own needs root";
     EXPECT_EQ(status, 0) << (hardLinked ? "hard-linked" : "single link")
                          << ": 1 saved or no reason, 2 old file changed, 3 a stray file";
