@@ -1,6 +1,5 @@
 // The simulated camera behind COM1, steered through ocel400-camera-host
-// (sim/app/camera_host.cpp): requests go out on stdout, replies come back on
-// stdin. Named after the simulator's own test interface.
+// (sim/app/camera_host.cpp): requests on stdout, replies on stdin.
 #pragma once
 
 #include <cstdio>
@@ -14,8 +13,7 @@ namespace ocel::testing {
 
 class CameraControl {
  public:
-  // A new camera of the model, answering at once, at the given speed. The
-  // library has to open the port again to reach it.
+  // A new camera answering at once: the library has to open the port again.
   void start(int model, int baud = 9600) {
     request("start " + std::to_string(model) + " " + std::to_string(baud));
   }

@@ -1,10 +1,6 @@
-# The DLL's export table holds exactly the names of export_names.h, plain (no
-# _ in front, no @N behind), and a C program compiled with Ocel400.h links
-# against the import library and imports each of them by that name: it takes
-# the address of every one.
-#   cmake -D CC=... -D OBJDUMP=... -D SOURCE=import_library_client.c
-#         -D HEADER_DIR=... -D NAMES_DIR=... -D IMPORT_LIBRARY=libOcel400.dll.a
-#         -D LIBRARY=Ocel400.dll -D CLIENT=client.exe -P check_import_library.cmake
+# The DLL exports exactly the names of export_names.h, plain (no _ in front, no
+# @N behind), and a C client compiled with Ocel400.h links against the import
+# library and imports each by that name.
 include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 
 execute_process(

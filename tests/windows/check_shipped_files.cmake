@@ -1,8 +1,6 @@
-# What a Windows build installs (and scripts/package.sh zips): the header,
-# and in x86/ or x64/ the DLL, stripped, with the build's exports and its
-# version resource, beside its import library.
-#   cmake -D BUILD=... -D STAGE=dir -D ARCH=x86|x64 -D OBJDUMP=... -D WINDRES=...
-#         -D VERSION=2.3 -P check_shipped_files.cmake
+# What a Windows build installs (and scripts/package.sh zips): the header, and
+# in x86/ or x64/ the stripped DLL with the built DLL's (LIBRARY) exports and
+# its version resource, beside its import library.
 include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 
 file(REMOVE_RECURSE ${STAGE})
@@ -21,7 +19,7 @@ if(headers MATCHES "HAS_SYMS|\\.debug_")
 endif()
 
 pe_export_names(${OBJDUMP} ${dll} shipped)
-pe_export_names(${OBJDUMP} ${BUILD}/bin/Ocel400.dll built)
+pe_export_names(${OBJDUMP} ${LIBRARY} built)
 if(NOT shipped STREQUAL built)
   message(FATAL_ERROR "${dll} exports ${shipped}, the build's DLL ${built}")
 endif()

@@ -1,5 +1,4 @@
-// The driver's checks: a failed one is reported on stderr with what was being
-// done, and counted; the driver's exit status tells whether any failed.
+// The driver's checks: a failed one is reported on stderr and counted.
 #pragma once
 
 #include <cstdio>

@@ -1,8 +1,7 @@
-/* A C program linked against Ocel400's import library as a Windows
- * developer links it: Ocel400.h's declarations and libOcel400.dll.a. It
- * takes the address of every export, so the link has to resolve each one.
- * Run, it calls the exports that need no camera; a caller and a callee that
- * disagreed about who removes the arguments would corrupt its stack. */
+/* Linked as a Windows developer links against Ocel400.h and libOcel400.dll.a,
+ * it takes every export's address, so the link has to resolve each one. Run, it
+ * calls those that need no camera: a caller and a callee that disagreed about
+ * who removes the arguments would corrupt its stack. */
 #include <stdio.h>
 
 #include "Ocel400.h"

@@ -1,13 +1,7 @@
-# Whether Wine runs this build's programs here: sets OCEL400_WINE_RUNS_PROGRAMS
-# and, where it does not, OCEL400_WINE_SKIP_REASON.
-#
-# A 64-bit build's programs run under Debian's wine and wine64. A 32-bit
-# program also needs Wine's 32-bit part (Debian: wine32, from the i386
-# architecture) and a kernel that runs 32-bit code; some kernels have that
-# switched off, and there installing wine32 breaks the 64-bit wine command,
-# so the install steps leave it out. Whether a 32-bit program runs is found
-# out once, by running one at configure time; -U OCEL400_WINE_RUNS_PROGRAMS
-# asks again.
+# Sets OCEL400_WINE_RUNS_PROGRAMS: whether Wine runs this build's programs here.
+# A 32-bit build asks once by running one at configure time (-U
+# OCEL400_WINE_RUNS_PROGRAMS asks again): it needs wine32 and a kernel that
+# runs 32-bit code, which the install steps cannot always provide.
 set(OCEL400_WINE_SKIP_REASON
   "Wine cannot run 32-bit programs on this machine (they need Wine's 32-bit part, Debian: wine32, and a kernel that runs 32-bit code)")
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
