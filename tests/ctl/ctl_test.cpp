@@ -1,4 +1,4 @@
-// ocel400ctl end to end against the simulated camera, and its command line.
+// ocel400ctl end to end against the simulated camera.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>

@@ -1,9 +1,7 @@
 // Loads Ocel400.dll as a program loads it and binds every lib:: entry point.
 #pragma once
 
-#ifndef NOMINMAX  // libstdc++ for Windows defines it too
-#  define NOMINMAX
-#endif
+#define NOMINMAX 1  // as libstdc++ for Windows defines it
 #include <windows.h>
 
 #include <string>

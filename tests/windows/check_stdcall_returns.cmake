@@ -30,7 +30,6 @@ endforeach()
 execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${LIBRARY}
   OUTPUT_FILE ${DISASSEMBLY} COMMAND_ERROR_IS_FATAL ANY)
 file(STRINGS ${DISASSEMBLY} lines REGEX "^[0-9a-f]+ <.*>:$|\t(repz )?ret")
-set(function "")
 foreach(line IN LISTS lines)
   if(line MATCHES "^[0-9a-f]+ <_?([A-Za-z0-9_]+)(@[0-9]+)?(\\.cold)?>:$")
     set(function "")

@@ -11,11 +11,8 @@
 
 namespace ocel::testing {
 
-struct CheckCount {
-  int passed = 0;
-  int failed = 0;
-};
-inline CheckCount checkCount;
+inline int passedChecks = 0;
+inline int failedChecks = 0;
 
 inline std::string shown(const std::string& text) { return '"' + text + '"'; }
 inline std::string shown(const std::vector<std::string>& texts) {
@@ -31,7 +28,7 @@ std::string shown(const T& value) {
 }
 
 inline bool expectTrue(bool ok, const std::string& what) {
-  ++(ok ? checkCount.passed : checkCount.failed);
+  ++(ok ? passedChecks : failedChecks);
   if (!ok) std::fprintf(stderr, "FAILED %s\n", what.c_str());
   return ok;
 }

@@ -48,9 +48,6 @@ void runPort(CameraControl& camera) {
   expectTrue(cause == ERROR_FILE_NOT_FOUND || cause == ERROR_PATH_NOT_FOUND ||
                  cause == ERROR_INVALID_FUNCTION,
              "GetLastError() after PortInitEx(7): " + std::to_string(cause));
-  expectEq(lib::SetShape(5), OCEL400_WRITE_FAILED, "SetShape without a port");
-  expectEq(lib::GetShape(), 0, "GetShape without a port");
-  expectEq(lib::LastResult(), OCEL400_WRITE_FAILED, "GetShape's result without a port");
 }
 
 }  // namespace
@@ -86,7 +83,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   chosen->second();
-  std::fprintf(stderr, "%s: %d checks passed, %d failed\n", scenario.c_str(), checkCount.passed,
-               checkCount.failed);
-  return checkCount.failed == 0 && checkCount.passed > 0 ? 0 : 1;
+  std::fprintf(stderr, "%s: %d checks passed, %d failed\n", scenario.c_str(), passedChecks,
+               failedChecks);
+  return failedChecks == 0 && passedChecks > 0 ? 0 : 1;
 }
