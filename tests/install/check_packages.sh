@@ -24,9 +24,6 @@ lib='lib/([^/]+/)?'  # with or without the multiarch folder
 holds "$library" "${lib}libOcel400\.so" "${lib}libOcel400\.so\.2" "${lib}libOcel400\.so\.2\.3" \
   'include/Ocel400\.h' 'include/Ocel400_values\.h' "${lib}pkgconfig/Ocel400\.pc" \
   "${lib}cmake/Ocel400/Ocel400Config\.cmake"
-shlibs=$(dpkg-deb --info "$library" shlibs)
-grep -qxF "libOcel400 2 libocel400 (= $version)" <<<"$shlibs" ||
-  fail "${library##*/} does not declare libOcel400.so.2 in its shlibs"
 holds "$programs" bin/Ocel400main bin/ocel400ctl bin/ocel400-camsim
 depends=$(dpkg-deb -f "$programs" Depends | sed 's/, */\n/g')
 for dependency in "libocel400 \(= $version\)" qt6-qpa-plugins 'libqt6widgets6( .*)?'; do

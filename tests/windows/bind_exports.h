@@ -15,8 +15,7 @@ inline std::string bindExports() {
   const HMODULE dll = LoadLibraryA("Ocel400.dll");
   if (dll == nullptr) return "cannot load Ocel400.dll: error " + std::to_string(GetLastError());
   std::string missing;
-  // Through void (*)(): the one cast that does not warn of a mismatched
-  // function type.
+  // Through void (*)(), the one cast that does not warn of mismatched types.
 #define OCEL400_EXPORT_NAME(name)                                \
   lib::name = reinterpret_cast<decltype(lib::name)>(             \
       reinterpret_cast<void (*)()>(GetProcAddress(dll, #name))); \

@@ -1,8 +1,5 @@
-// library_windows_tests: the library's behaviour tests against Ocel400.dll,
-// loaded as a program loads it, over COM1 to a simulated camera. Here it
-// runs under Wine through ocel400-camera-host, which owns the camera.
-//
-//   library_windows_tests frames|faults|recovery|port
+// library_windows_tests frames|faults|recovery|port: the library's behaviour
+// tests against Ocel400.dll over COM1, under Wine through ocel400-camera-host.
 #include <cstdio>
 #include <functional>
 #include <map>

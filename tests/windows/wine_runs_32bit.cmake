@@ -14,15 +14,14 @@ endif()
 
 set(probe_dir ${CMAKE_BINARY_DIR}/wine-probe)
 file(WRITE ${probe_dir}/probe.c "int main(void) { return sizeof(void *) == 4 ? 42 : 1; }\n")
+file(REMOVE ${probe_dir}/probe.exe)
 try_compile(probe_built ${probe_dir}/build SOURCES ${probe_dir}/probe.c COPY_FILE ${probe_dir}/probe.exe)
-set(probe_status "not built")
-if(probe_built)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${OCEL400_WINE_PREFIX} WINEDEBUG=-all
-            "WINEDLLOVERRIDES=mscoree,mshtml=;winedbg.exe=d"
-            ${CMAKE_CROSSCOMPILING_EMULATOR} ${probe_dir}/probe.exe
-    RESULT_VARIABLE probe_status OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
-endif()
+# A probe that was not built does not run either.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${OCEL400_WINE_PREFIX} WINEDEBUG=-all
+          "WINEDLLOVERRIDES=mscoree,mshtml=;winedbg.exe=d"
+          ${CMAKE_CROSSCOMPILING_EMULATOR} ${probe_dir}/probe.exe
+  RESULT_VARIABLE probe_status OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
 if(probe_status EQUAL 42)
   set(OCEL400_WINE_RUNS_PROGRAMS TRUE CACHE INTERNAL "Wine runs 32-bit programs here")
   message(STATUS "Wine runs 32-bit programs: the Wine tests run")
