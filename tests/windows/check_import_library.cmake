@@ -6,10 +6,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 execute_process(
   COMMAND ${CC} -std=c11 -Wall -Wextra -Werror -I${HEADER_DIR} -I${NAMES_DIR} ${SOURCE} ${IMPORT_LIBRARY}
           -o ${CLIENT}
-  RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_VARIABLE errors)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${SOURCE} does not build against ${IMPORT_LIBRARY}:\n${errors}")
-endif()
+  COMMAND_ERROR_IS_FATAL ANY)
 
 # The names as the preprocessor expands export_names.h for the client.
 file(WRITE ${CLIENT}.names.c "#include \"export_names.h\"\n"
