@@ -1,5 +1,4 @@
-// Configuration files on disk: what is refused, and that a save keeps what the
-// file is and leaves the old file whole when it is killed or the disk is full.
+// Configuration files on disk: what is refused, and what a save keeps whole.
 #include "config/profile_file.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +31,6 @@ class ProfileFileTest : public ::testing::Test {
   std::string path(const char* name) const { return folder_.path(name); }
 
   const testing::TempFolder folder_;
-  const std::string& dir_ = folder_.dir();
 };
 
 // Every key set to the same round number, as one save of a camera writes them.
@@ -57,7 +55,7 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
     const char* reason;
     bool saves;
   } cases[] = {
-      {dir_, Status::Refused, "is a directory", false},
+      {folder_.dir(), Status::Refused, "is a directory", false},
       {path("fifo"), Status::Refused, "is not a regular file", false},
       {path("big.cfg"), Status::Refused, "is larger than 1 MiB", false},
       {path("missing.cfg"), Status::Missing, "No such file", true},
@@ -76,7 +74,8 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   umask(previous);
   EXPECT_EQ(fs::status(path("missing.cfg")).permissions(), fs::perms(0640));
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(folder_.dir()))
+    names.insert(entry.path().filename());
   EXPECT_EQ(names, (std::set<std::string>{"fifo", "big.cfg", "plain.cfg", "missing.cfg"}));
   EXPECT_EQ(fs::file_size(path("big.cfg")), kMaxFileBytes + 1);
   EXPECT_EQ(fileText(path("missing.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
@@ -142,7 +141,8 @@ TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
     if (child == 0) {
       if (unshare(CLONE_NEWNS) != 0 ||
           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-          mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=16k") != 0)  // room for a few keys
+          mount("tmpfs", folder_.dir().c_str(), "tmpfs", 0, "size=16k") !=
+              0)  // room for a few keys
         _exit(77);
       writeFile(path("camera.cfg"), old);
       if (hardLinked) fs::create_hard_link(path("camera.cfg"), path("other.cfg"));
@@ -150,7 +150,7 @@ TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
           ProfileFile(path("camera.cfg")).writeKeys(kSection, roundOfKeys(7, 23, 2000));
       if (written.written || written.reason.find("No space") == std::string::npos) _exit(1);
       if (fileText(path("camera.cfg")) != old) _exit(2);
-      for (const auto& entry : fs::directory_iterator(dir_)) {
+      for (const auto& entry : fs::directory_iterator(folder_.dir())) {
         const std::string name = entry.path().filename().string();
         if (name != "camera.cfg" && name != "other.cfg") _exit(3);
       }

@@ -37,9 +37,8 @@ class Ctl : public ::testing::Test {
   const TempFolder files_;
 };
 
-// Names in any case, a value the library will replace named on stderr as the
-// camera then receives it; a file saved from one model 0 camera provisions
-// another, area grid and all.
+// Names in any case, substitutions named on stderr; a file saved from one model
+// 0 camera provisions another, area grid and all.
 TEST_F(Ctl, SetSaveOnOneCameraLoadOnAnother) {
   const std::string path = files_.path("ctl.cfg");
   auto& first = startCamera(0);
@@ -126,9 +125,8 @@ TEST_F(Ctl, StopSignalEndsAfterTheExchangeInProgress) {
   }
 }
 
-// Usage errors (2) before the port is touched; a file that cannot be read (4)
-// before a frame goes out; a file or output that cannot be written (4); a
-// camera that does not answer (1) stops it at the first unanswered exchange.
+// Usage (2) and unreadable files (4) refused before a frame goes out, unwritable
+// ones (4) after; a silent camera (1) stops it at the first unanswered exchange.
 TEST_F(Ctl, RefusalsSayWhyWithTheirExitStatus) {
   auto& camera = startCamera(1);
   const std::string toFullDisk = std::string("exec ") + OCEL400CTL_PATH + " get Shape >/dev/full";

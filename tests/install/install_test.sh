@@ -14,7 +14,6 @@ fail() { echo "install test: $*" >&2; exit 1; }
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 pc=$(find "$prefix" -name Ocel400.pc)
-[ -n "$pc" ] || fail "no Ocel400.pc installed"
 export PKG_CONFIG_PATH=${pc%/*}
 libdir=$(pkg-config --variable=libdir Ocel400)
 

@@ -1,6 +1,5 @@
-# The DLL exports exactly the names of export_names.h, plain (no _ in front, no
-# @N behind), and a C client compiled with Ocel400.h links against the import
-# library and imports each by that name.
+# The DLL exports exactly the plain names of export_names.h (no _ or @N), and a C
+# client built with Ocel400.h links against the import library and imports each.
 include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 
 execute_process(

@@ -3,8 +3,7 @@
 # stack: a slip in the calling convention or an argument type shows as a wrong N.
 include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 
-# Argument bytes, each argument taking 4 and a double 8: a getter takes
-# nothing and a setter one integer, except for these.
+# Argument bytes (4 each, a double 8) where not a getter's 0 or a setter's 4.
 set(argument_bytes_PortInit 4)
 set(argument_bytes_PortInitEx 20)  # port, model, standard, baud, parity
 set(argument_bytes_LastResult 0)
@@ -25,8 +24,7 @@ foreach(name IN LISTS exports)
   endif()
 endforeach()
 
-# The disassembly's function labels ("6c202c10 <_SetShape@4>:") and returns
-# ("ret" or "ret $0x4"); each return belongs to the label above it.
+# Each return ("ret", "ret $0x4") belongs to the label above it ("<_SetShape@4>:").
 execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${LIBRARY}
   OUTPUT_FILE ${DISASSEMBLY} COMMAND_ERROR_IS_FATAL ANY)
 file(STRINGS ${DISASSEMBLY} lines REGEX "^[0-9a-f]+ <.*>:$|\t(repz )?ret")

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-// The shared checks of line_scenarios.h report through expectEq.
 #define OCEL400_CHECK_EQ(actual, expected, what) ::ocel::testing::expectEq(actual, expected, what)
 
 namespace ocel::testing {

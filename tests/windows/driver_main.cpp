@@ -12,8 +12,7 @@
 namespace ocel::testing {
 namespace {
 
-// Opening COM1 on Windows: checkPort, and a missing port that fails at once
-// and says why.
+// checkPort, and a missing port that fails at once and says why.
 void runPort(CameraControl& camera) {
   checkPort(
       [&camera](int model, int baud) -> CameraControl& {
@@ -36,9 +35,8 @@ void runPort(CameraControl& camera) {
       },
       [&camera] { camera.stop(); });
 
-  // COM7 leads to a path where nothing is (see scripts/wine-prefix.sh); the
-  // failing call's error stays in GetLastError(). Windows refuses to open a
-  // missing port; Wine opens it and refuses GetCommState.
+  // COM7 leads to nothing (scripts/wine-prefix.sh): Windows refuses to open it,
+  // Wine refuses GetCommState, and the cause stays in GetLastError().
   const std::uint16_t opened = lib::PortInitEx(7, 1, OCEL400_PAL, 9600, 0);
   const DWORD cause = GetLastError();
   expectEq(opened, OCEL400_PORT_NOT_OPENED, "PortInitEx(7)");
@@ -59,7 +57,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   CameraControl camera;
-  // A new camera of the model with COM1 opened to it.
   const auto open = [&camera](int model) -> CameraControl& {
     camera.start(model);
     expectEq(lib::PortInitEx(1, model, OCEL400_PAL, 9600, 0), OCEL400_DONE, "PortInitEx");

@@ -21,8 +21,7 @@ macro(pe_export_names objdump file out)
   pe_table(${objdump} ${file} "[Ordinal/Name Pointer] Table" "\\[ *[0-9]+\\] ([^\n]+)" ${out})
 endmacro()
 
-# The names FILE imports from DLL by name (after a header line,
-# "<vma> <hint> <name>" a line), in OUT.
+# The names FILE imports from DLL ("<vma> <hint> <name>" a line), in OUT.
 macro(pe_import_names objdump file dll out)
   pe_table(${objdump} ${file} "DLL Name: ${dll}" "\n\t[0-9a-f]+\t +[0-9]+  ([^\n]+)" ${out})
 endmacro()
