@@ -68,8 +68,7 @@ TEST_F(Ctl, SetSaveOnOneCameraLoadOnAnother) {
   EXPECT_EQ(r.out.find("DZoom"), std::string::npos) << "a model 1 setting";
 }
 
-// Each cause in words a technician can act on. Run as root, ocel400ctl gets
-// no capabilities, so permissions stop it as they stop any user.
+// Each cause in words; as root, setpriv drops ocel400ctl's capabilities so permissions bite.
 TEST_F(Ctl, PortThatCannotBeOpenedIsExit3WithItsCause) {
   const bool root = geteuid() == 0;
   if (root && access("/usr/bin/setpriv", X_OK) != 0) GTEST_SKIP() << "setpriv missing";
@@ -150,6 +149,7 @@ TEST_F(Ctl, RefusalsSayWhyWithTheirExitStatus) {
       {{"--port", "9", "dump"}, 2, "--port takes one of 1, 2"},
       {{"frobnicate"}, 2, "unknown command 'frobnicate'"},
       {{}, 2, "no command given"},
+      {{"load", "/nonexistent/a.cfg"}, 4, "cannot read /nonexistent/a.cfg: No such file"},
       {{"load", "/tmp"}, 4, "cannot read /tmp: is a directory"},
       {{"save", "/nonexistent/a.cfg"}, 4, "cannot write /nonexistent/a.cfg: No such file", 36},
       {{"/bin/sh", "-c", toFullDisk}, 4, "cannot write the output: No space left", 1},
