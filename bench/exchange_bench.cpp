@@ -7,7 +7,7 @@
 //
 // With --instant the simulator answers at once instead of pacing its line;
 // the floor is then the 30 ms pause alone, the figure to set beside the same
-// run of the DLL under Wine (library_windows_tests bench, see the README).
+// run of the DLL under Wine (library_windows_bench, see the README).
 //
 // With --late N it runs N rounds of a write and a read-back against a camera
 // that holds every other reply back beyond the read window (simulator

@@ -1,9 +1,6 @@
-// Configuration files on disk: what is refused when reading, and that a
-// save replaces the file whole, keeps what the file is, and leaves the old
-// file whole when it is killed or the disk is full.
+// Configuration files on disk: what is refused, and what a save keeps whole.
 #include "config/profile_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <signal.h>
@@ -13,7 +10,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -35,17 +31,7 @@ class ProfileFileTest : public ::testing::Test {
   std::string path(const char* name) const { return folder_.path(name); }
 
   const testing::TempFolder folder_;
-  const std::string& dir_ = folder_.dir();
 };
-
-// Runs body in a child process; its exit status, -1 when it did not exit.
-int inChild(const std::function<int()>& body) {
-  const pid_t child = fork();
-  if (child == 0) _exit(body());
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // Every key set to the same round number, as one save of a camera writes them.
 std::vector<ProfileEntry> roundOfKeys(int round, std::size_t keys, std::size_t valueSize = 0) {
@@ -55,16 +41,13 @@ std::vector<ProfileEntry> roundOfKeys(int round, std::size_t keys, std::size_t v
   return entries;
 }
 
-// Only a plain file of sensible size is read, and only there (or where
-// nothing is yet) does a save write; a refused file is left as it was, a new
-// one follows the umask, and no other file is left behind.
+// A save writes only where a read is allowed or nothing is yet; a refused file
+// is left as it was, a new one follows the umask, and nothing else is left.
 TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);  // opening it must not block
   writeFile(path("big.cfg"), "");
   fs::resize_file(path("big.cfg"), kMaxFileBytes + 1);
   writeFile(path("plain.cfg"), "[Ocel400 Configuration]\nShape=1\n");
-  fs::create_symlink(path("plain.cfg"), path("link.cfg"));
-  fs::create_symlink(path("gone.cfg"), path("dangling.cfg"));
   using Status = FileText::Status;
   const struct {
     std::string path;
@@ -72,15 +55,12 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
     const char* reason;
     bool saves;
   } cases[] = {
-      {dir_, Status::Refused, "is a directory", false},
+      {folder_.dir(), Status::Refused, "is a directory", false},
       {path("fifo"), Status::Refused, "is not a regular file", false},
-      {"/dev/zero", Status::Refused, "is not a regular file", false},
       {path("big.cfg"), Status::Refused, "is larger than 1 MiB", false},
       {path("missing.cfg"), Status::Missing, "No such file", true},
-      {path("no/such/dir.cfg"), Status::Missing, "No such file", false},
       {path("plain.cfg/x"), Status::Missing, "Not a directory", false},
-      {path("dangling.cfg"), Status::Missing, "No such file", true},  // creates gone.cfg
-      {path("link.cfg"), Status::Read, "", true},
+      {path("plain.cfg"), Status::Read, "", true},
   };
   const mode_t previous = umask(027);
   for (const auto& c : cases) {
@@ -94,16 +74,15 @@ TEST_F(ProfileFileTest, OnlyAPlainFileOfSensibleSizeIsReadOrWritten) {
   umask(previous);
   EXPECT_EQ(fs::status(path("missing.cfg")).permissions(), fs::perms(0640));
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename());
-  EXPECT_EQ(names, (std::set<std::string>{"fifo", "big.cfg", "plain.cfg", "link.cfg",
-                                          "dangling.cfg", "gone.cfg", "missing.cfg"}));
+  for (const auto& entry : fs::directory_iterator(folder_.dir()))
+    names.insert(entry.path().filename());
+  EXPECT_EQ(names, (std::set<std::string>{"fifo", "big.cfg", "plain.cfg", "missing.cfg"}));
   EXPECT_EQ(fs::file_size(path("big.cfg")), kMaxFileBytes + 1);
-  EXPECT_EQ(fileText(path("gone.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
+  EXPECT_EQ(fileText(path("missing.cfg")), "[Ocel400 Configuration]\r\nMode=1\r\n");
   EXPECT_EQ(fileText(path("plain.cfg")), "[Ocel400 Configuration]\nShape=1\nMode=1\n");
 }
 
-// A save writes through a symbolic link to its target, keeps a hard-linked
-// file one file, and keeps owner and mode.
+// A save writes through symbolic links, keeps a hard link, owner and mode.
 TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
   fs::create_directory(path("real"));
   for (const char* name : {"a.cfg", "b.cfg", "c.cfg", "d.cfg"})
@@ -129,11 +108,9 @@ TEST_F(ProfileFileTest, SaveKeepsWhatTheFileIs) {
               std::tie(old.st_mode, old.st_uid, old.st_gid, old.st_nlink))
         << name;
   }
-  EXPECT_TRUE(fs::is_symlink(path("a.cfg")) && fs::is_symlink(path("b.cfg")));
 }
 
-// A save killed at any moment leaves the old file or the new one, all keys
-// from one save: the file is written once per save, not once per key.
+// A save killed at any moment leaves all keys from one save, old or new.
 TEST_F(ProfileFileTest, KilledSaveLeavesOneSavesKeys) {
   ProfileFile file(path("camera.cfg"));
   std::vector<ProfileEntry> first = roundOfKeys(0, 23);
@@ -156,36 +133,32 @@ TEST_F(ProfileFileTest, KilledSaveLeavesOneSavesKeys) {
   }
 }
 
-// On a full disk (a small tmpfs of its own) a save fails whole: the old file
-// stays as it was, whether it is replaced or written in place (hard link).
+// On a full disk (a tmpfs of its own) the old file stays, replaced or hard-linked.
 TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileWhole) {
   const std::string old = "[Ocel400 Configuration]\r\nMode=1\r\n";
   for (const bool hardLinked : {false, true}) {
-    const int status = inChild([&] {
+    const pid_t child = fork();
+    if (child == 0) {
       if (unshare(CLONE_NEWNS) != 0 ||
           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-          mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k") != 0)
-        return 77;
+          mount("tmpfs", folder_.dir().c_str(), "tmpfs", 0, "size=16k") !=
+              0)  // room for a few keys
+        _exit(77);
       writeFile(path("camera.cfg"), old);
       if (hardLinked) fs::create_hard_link(path("camera.cfg"), path("other.cfg"));
-      // Fill the disk, then free 20 KiB: room for a few keys, not for all.
-      int fill = 0;
-      while (fileText(path("camera.cfg")) == old) {
-        const std::string name = path(("fill" + std::to_string(fill++)).c_str());
-        std::ofstream filler(name, std::ios::binary);
-        if (!(filler << std::string(4096, 'f') << std::flush)) break;
-      }
-      for (int i = 0; i < 5; ++i) fs::remove(path(("fill" + std::to_string(i)).c_str()));
       const FileWrite written =
           ProfileFile(path("camera.cfg")).writeKeys(kSection, roundOfKeys(7, 23, 2000));
-      if (written.written || written.reason.find("No space") == std::string::npos) return 1;
-      if (fileText(path("camera.cfg")) != old) return 2;
-      for (const auto& entry : fs::directory_iterator(dir_)) {
+      if (written.written || written.reason.find("No space") == std::string::npos) _exit(1);
+      if (fileText(path("camera.cfg")) != old) _exit(2);
+      for (const auto& entry : fs::directory_iterator(folder_.dir())) {
         const std::string name = entry.path().filename().string();
-        if (name != "camera.cfg" && name != "other.cfg" && !name.starts_with("fill")) return 3;
+        if (name != "camera.cfg" && name != "other.cfg") _exit(3);
       }
-      return 0;
-    });
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (status == 77) GTEST_SKIP() << "a tmpfs of its own needs root";
     EXPECT_EQ(status, 0) << (hardLinked ? "hard-linked" : "single link")
                          << ": 1 saved or no reason, 2 old file changed, 3 a stray file";

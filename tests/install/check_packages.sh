@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian packages of a build with cpack and checks what each one
-# holds and depends on.
+# Builds the Debian packages with cpack and checks what each holds and needs.
 #   check_packages.sh BUILD_DIR CPACK WORK_DIR
 set -euo pipefail
 build=$1 cpack=$2 work=$3
@@ -20,21 +19,14 @@ holds() {  # holds PACKAGE PATH-PATTERN...
     grep -qE " \./usr/$pattern( -> .*)?$" <<<"$listing" || fail "${package##*/} lacks /usr/$pattern"
   done
 }
-depends() {  # depends PACKAGE DEPENDENCY...
-  local package=$1 dependency depends; shift
-  depends=$(dpkg-deb -f "$package" Depends | sed 's/, */\n/g')
-  for dependency in "$@"; do
-    grep -qxF "$dependency" <<<"$depends" || fail "${package##*/} does not depend on $dependency"
-  done
-}
 
-holds "$library" 'lib/([^/]+/)?libOcel400\.so' 'lib/([^/]+/)?libOcel400\.so\.2' \
-  'lib/([^/]+/)?libOcel400\.so\.2\.3' 'include/Ocel400\.h' 'include/Ocel400_values\.h' 'lib/([^/]+/)?pkgconfig/Ocel400\.pc' \
-  'lib/([^/]+/)?cmake/Ocel400/Ocel400Config\.cmake'
-shlibs=$(dpkg-deb --info "$library" shlibs)
-grep -qxF "libOcel400 2 libocel400 (= $version)" <<<"$shlibs" ||
-  fail "${library##*/} does not declare libOcel400.so.2 in its shlibs"
+lib='lib/([^/]+/)?'  # with or without the multiarch folder
+holds "$library" "${lib}libOcel400\.so" "${lib}libOcel400\.so\.2" "${lib}libOcel400\.so\.2\.3" \
+  'include/Ocel400\.h' 'include/Ocel400_values\.h' "${lib}pkgconfig/Ocel400\.pc" \
+  "${lib}cmake/Ocel400/Ocel400Config\.cmake"
 holds "$programs" bin/Ocel400main bin/ocel400ctl bin/ocel400-camsim
-depends "$programs" "libocel400 (= $version)" qt6-qpa-plugins
-grep -q 'libqt6widgets6' <<<"$(dpkg-deb -f "$programs" Depends)" || fail "${programs##*/} does not depend on Qt"
+depends=$(dpkg-deb -f "$programs" Depends | sed 's/, */\n/g')
+for dependency in "libocel400 \(= $version\)" qt6-qpa-plugins 'libqt6widgets6( .*)?'; do
+  grep -qxE "$dependency" <<<"$depends" || fail "${programs##*/} does not depend on $dependency"
+done
 echo "$(dpkg-deb -f "$library" Package) and $(dpkg-deb -f "$programs" Package) $version: contents and dependencies"

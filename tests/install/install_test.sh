@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and builds camera_client.c
-# against it as C programmers do: with pkg-config, and with CMake's
-# find_package(Ocel400). Both programs, then the installed ocel400ctl, talk
-# to the installed simulator.
+# Installs the build into a temporary prefix, builds camera_client.c against it
+# with pkg-config and with find_package(Ocel400), and has both and the installed
+# ocel400ctl talk to the installed simulator.
 #   install_test.sh BUILD_DIR CMAKE C_COMPILER CMAKE_GENERATOR
 set -euo pipefail
 build=$1 cmake=$2 cc=$3 generator=$4
@@ -15,7 +14,6 @@ fail() { echo "install test: $*" >&2; exit 1; }
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 pc=$(find "$prefix" -name Ocel400.pc)
-[ -n "$pc" ] || fail "no Ocel400.pc installed"
 export PKG_CONFIG_PATH=${pc%/*}
 libdir=$(pkg-config --variable=libdir Ocel400)
 

@@ -1,6 +1,5 @@
 // The simulated camera behind COM1, steered through ocel400-camera-host
-// (sim/app/camera_host.cpp): requests go out on stdout, replies come back on
-// stdin. Named after the simulator's own test interface.
+// (sim/app/camera_host.cpp): requests on stdout, replies on stdin.
 #pragma once
 
 #include <cstdio>
@@ -14,8 +13,6 @@ namespace ocel::testing {
 
 class CameraControl {
  public:
-  // A new camera of the model, answering at once, at the given speed. The
-  // library has to open the port again to reach it.
   void start(int model, int baud = 9600) {
     request("start " + std::to_string(model) + " " + std::to_string(baud));
   }
@@ -24,7 +21,6 @@ class CameraControl {
     request("fault " + std::string(ocelsim::faultName(fault)) + " " + std::to_string(percent));
   }
   void clearLog() { request("clear"); }
-  // The frames received since clearLog().
   std::vector<std::string> receivedFrames() {
     const int count = std::atoi(request("frames").c_str());
     std::vector<std::string> frames;
@@ -46,8 +42,7 @@ class CameraControl {
   int lastPcBaud() { return std::atoi(request("pcbaud").c_str()); }
 
  private:
-  // Sends a request and returns the first reply line. A host that cannot
-  // serve it ends the driver: nothing after it could be trusted.
+  // The first reply line; a host that cannot serve a request ends the driver.
   std::string request(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);

@@ -1,19 +1,11 @@
-# The DLL's export table holds exactly the names of export_names.h, plain (no
-# _ in front, no @N behind), and a C program compiled with Ocel400.h links
-# against the import library and imports each of them by that name: it takes
-# the address of every one.
-#   cmake -D CC=... -D OBJDUMP=... -D SOURCE=import_library_client.c
-#         -D HEADER_DIR=... -D NAMES_DIR=... -D IMPORT_LIBRARY=libOcel400.dll.a
-#         -D LIBRARY=Ocel400.dll -D CLIENT=client.exe -P check_import_library.cmake
+# The DLL exports exactly the plain names of export_names.h (no _ or @N), and a C
+# client built with Ocel400.h links against the import library and imports each.
 include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 
 execute_process(
   COMMAND ${CC} -std=c11 -Wall -Wextra -Werror -I${HEADER_DIR} -I${NAMES_DIR} ${SOURCE} ${IMPORT_LIBRARY}
           -o ${CLIENT}
-  RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_VARIABLE errors)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${SOURCE} does not build against ${IMPORT_LIBRARY}:\n${errors}")
-endif()
+  COMMAND_ERROR_IS_FATAL ANY)
 
 # The names as the preprocessor expands export_names.h for the client.
 file(WRITE ${CLIENT}.names.c "#include \"export_names.h\"\n"

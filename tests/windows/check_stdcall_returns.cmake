@@ -1,12 +1,9 @@
 # Every export of the 32-bit Ocel400.dll returns with "ret $N", N being the
-# bytes of its arguments: a __stdcall callee removes them from the caller's
-# stack, and a caller compiled with Ocel400.h relies on that. A slip in the
-# calling convention or an argument type shows here as a wrong N.
-#   cmake -D OBJDUMP=... -D LIBRARY=Ocel400.dll -D DISASSEMBLY=file -P check_stdcall_returns.cmake
+# bytes of its arguments, which a __stdcall callee removes from the caller's
+# stack: a slip in the calling convention or an argument type shows as a wrong N.
 include(${CMAKE_CURRENT_LIST_DIR}/pe_tables.cmake)
 
-# Argument bytes, each argument taking 4 and a double 8: a getter takes
-# nothing and a setter one integer, except for these.
+# Argument bytes (4 each, a double 8) where not a getter's 0 or a setter's 4.
 set(argument_bytes_PortInit 4)
 set(argument_bytes_PortInitEx 20)  # port, model, standard, baud, parity
 set(argument_bytes_LastResult 0)
@@ -25,18 +22,12 @@ foreach(name IN LISTS exports)
   else()
     message(FATAL_ERROR "${name}: no rule for its arguments")
   endif()
-  set(returns_${name} "")
 endforeach()
 
-# The disassembly's function labels ("6c202c10 <_SetShape@4>:") and returns
-# ("ret" or "ret $0x4"); each return belongs to the label above it.
+# Each return ("ret", "ret $0x4") belongs to the label above it ("<_SetShape@4>:").
 execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${LIBRARY}
-  OUTPUT_FILE ${DISASSEMBLY} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${OBJDUMP} -d ${LIBRARY} failed")
-endif()
+  OUTPUT_FILE ${DISASSEMBLY} COMMAND_ERROR_IS_FATAL ANY)
 file(STRINGS ${DISASSEMBLY} lines REGEX "^[0-9a-f]+ <.*>:$|\t(repz )?ret")
-set(function "")
 foreach(line IN LISTS lines)
   if(line MATCHES "^[0-9a-f]+ <_?([A-Za-z0-9_]+)(@[0-9]+)?(\\.cold)?>:$")
     set(function "")

@@ -1,5 +1,4 @@
-// The driver's checks: a failed one is reported on stderr with what was being
-// done, and counted; the driver's exit status tells whether any failed.
+// The driver's checks: a failed one is reported on stderr and counted.
 #pragma once
 
 #include <cstdio>
@@ -7,16 +6,12 @@
 #include <string>
 #include <vector>
 
-// The shared checks of line_scenarios.h report through expectEq.
 #define OCEL400_CHECK_EQ(actual, expected, what) ::ocel::testing::expectEq(actual, expected, what)
 
 namespace ocel::testing {
 
-struct CheckCount {
-  int passed = 0;
-  int failed = 0;
-};
-inline CheckCount checkCount;
+inline int passedChecks = 0;
+inline int failedChecks = 0;
 
 inline std::string shown(const std::string& text) { return '"' + text + '"'; }
 inline std::string shown(const std::vector<std::string>& texts) {
@@ -32,7 +27,7 @@ std::string shown(const T& value) {
 }
 
 inline bool expectTrue(bool ok, const std::string& what) {
-  ++(ok ? checkCount.passed : checkCount.failed);
+  ++(ok ? passedChecks : failedChecks);
   if (!ok) std::fprintf(stderr, "FAILED %s\n", what.c_str());
   return ok;
 }

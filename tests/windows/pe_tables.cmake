@@ -1,13 +1,9 @@
 # Reading a PE file's export and import tables through objdump -p.
 
-# From FILE's objdump -p, the block from the line HEADING to the next blank
-# line; of each of its lines that matches ROW, ROW's first group, as a list
-# in OUT.
+# In FILE's objdump -p, the block from the line HEADING to the next blank line:
+# in OUT, ROW's first group of each of its lines that matches ROW.
 function(pe_table objdump file heading row out)
-  execute_process(COMMAND ${objdump} -p ${file} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${objdump} -p ${file} failed")
-  endif()
+  execute_process(COMMAND ${objdump} -p ${file} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
   string(FIND "${dump}" "${heading}\n" start)
   if(start EQUAL -1)
     message(FATAL_ERROR "${file}: no \"${heading}\" in its tables")
@@ -25,8 +21,7 @@ macro(pe_export_names objdump file out)
   pe_table(${objdump} ${file} "[Ordinal/Name Pointer] Table" "\\[ *[0-9]+\\] ([^\n]+)" ${out})
 endmacro()
 
-# The names FILE imports from DLL by name (after a header line,
-# "<vma> <hint> <name>" a line), in OUT.
+# The names FILE imports from DLL ("<vma> <hint> <name>" a line), in OUT.
 macro(pe_import_names objdump file dll out)
   pe_table(${objdump} ${file} "DLL Name: ${dll}" "\n\t[0-9a-f]+\t +[0-9]+  ([^\n]+)" ${out})
 endmacro()
