@@ -138,6 +138,22 @@ TEST_F(DialogLayer, DragTracksEveryPositionThenReleaseAndEnd) {
   EXPECT_EQ(bar->value(), dialog.seen[1].second);
 }
 
+// An id the template lacks is logged, and in a debug build the assertion stops the panel.
+TEST_F(DialogLayer, AnIdOutsideTheTemplateFailsLoudly) {
+#ifdef QT_NO_DEBUG
+  static QString logged;
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg) logged += text;
+      });
+  dialog.setCheck(4711, 1);
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(logged, QStringLiteral("dialog 900 has no control 4711"));
+#else
+  EXPECT_DEATH(dialog.setCheck(4711, 1), "not in the dialog's template");
+#endif
+}
+
 const DialogTemplate kFirstPage{901,
                                 "Settings",
                                 120,

@@ -82,11 +82,15 @@ TEST_F(PortDialogTest, ChoicesReachPortInitExAndThePortLabelFollowsThePort) {
   EXPECT_EQ(calls(), Calls{"PortInitEx(2,0,1,2400,2)"});
 }
 
-// Abbrechen, Esc and the close box each cancel and call nothing.
+// Abbrechen, Esc, the close box and Enter on Abbrechen each cancel and call nothing.
 TEST_F(PortDialogTest, EveryWayOutButOkCancelsAndCallsNothing) {
-  const std::function<void()> ways[] = {[this] { click(platform::kIdCancel); },
-                                        [this] { QTest::keyClick(panel.get(), Qt::Key_Escape); },
-                                        [this] { panel->close(); }};
+  const std::function<void()> ways[] = {
+      [this] { click(platform::kIdCancel); },
+      [this] { QTest::keyClick(panel.get(), Qt::Key_Escape); }, [this] { panel->close(); },
+      [this] {  // Enter on the focused Abbrechen, not OK
+        panel->control(platform::kIdCancel)->setFocus(Qt::TabFocusReason);
+        testing::key(Qt::Key_Return);
+      }};
   for (const auto& leave : ways) {
     open();
     panel->cancelled = 0;
@@ -162,6 +166,14 @@ TEST_F(StartupSequence, ModelZeroRunsTheClassicPanelWithTheChosenStandard) {
   EXPECT_EQ(launcher.runs, std::vector<std::string>{"classic"});
   EXPECT_EQ(launcher.standard, 1);
   EXPECT_EQ(camera.calls().front(), "PortInitEx(1,0,1,9600,0)");
+}
+
+TEST_F(StartupSequence, CancelEndsWithStatusZeroWithoutWaitWindowOrAnyCall) {
+  testing::clickWhenShows<PortDialog>({platform::kIdCancel});
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(camera.calls(), Calls{});
+  for (QWidget* window : QApplication::topLevelWidgets())
+    EXPECT_FALSE(qobject_cast<panel_support::WaitWindow*>(window)) << "a wait window left";
 }
 
 // Both are told over no window and end the run before the port dialog.
