@@ -66,7 +66,15 @@ std::int32_t shutterCodeFromSpeed(std::uint16_t speed, std::int32_t standard,
   const double code = standard == 0 ? std::trunc(kPalSlope * lnSpeed - kPalOffset)
                                     : std::trunc(kNtscSlope * lnSpeed - kNtscOffset);
   if (!(code >= 0)) return 0;  // also catches ln(0) = -infinity
-  return static_cast<std::int32_t>(code);
+  // A speed read back from the camera was cut down to a whole number, so the
+  // formula lands just below the code it came from. Sending that lower code
+  // would lower the shutter a step at every save and load of a configuration.
+  // (65535 is where every code from 287 up reads back: no code of its own.)
+  const auto below = static_cast<std::int32_t>(code);
+  if (speed < 65535 && speedFromShutterCode(below, standard) != speed &&
+      speedFromShutterCode(below + 1, standard) == speed)
+    return below + 1;
+  return below;
 }
 
 std::uint16_t speedFromShutterCode(std::int32_t code, std::int32_t standard) {

@@ -30,9 +30,9 @@ std::array<int, 3> gainCodeDigits(double code);
 double decibelFromGainCode(std::int32_t code, std::int32_t model);
 
 // Shutter speed x (of 1/x second) to the camera's code: the standard speeds
-// use the table, every other speed the standard's logarithmic formula. A code
-// the value field cannot carry (negative, for speeds below about 1/50 s)
-// becomes 0.
+// use the table, every other speed the standard's logarithmic formula, so
+// that a speed read back from a code goes to that code again. A code the
+// value field cannot carry (negative, for speeds below about 1/50 s) becomes 0.
 std::int32_t shutterCodeFromSpeed(std::uint16_t speed, std::int32_t standard,
                                   const ShutterCodes& codes);
 

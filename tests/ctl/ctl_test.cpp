@@ -57,9 +57,11 @@ TEST_F(Ctl, SetSaveOnOneCameraLoadOnAnother) {
   ASSERT_EQ(r.exitStatus, 0) << r.err;
   EXPECT_EQ(r.out, "saved 23 keys to " + path + "\n");
 
+  const int shutterCode = first.reg(8);  // before the second camera replaces the first
   auto& second = startCamera(0);
   ASSERT_EQ(ctl({"--model", "0", "load", path}).exitStatus, 0);
   EXPECT_EQ(second.receivedFrames().size(), 23u);
+  EXPECT_EQ(second.reg(8), shutterCode) << "the shutter's code, saved as the speed read back";
   r = ctl({"--model", "0", "dump"});
   ASSERT_EQ(r.exitStatus, 0) << r.err;
   for (const char* line :

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -86,6 +87,29 @@ TEST(Shutter, CodeToSpeedByFormulaAlone) {
   for (const ShutterCase& c : cases)
     EXPECT_EQ(speedFromShutterCode(c.code, c.standard), c.speed)
         << "code " << c.code << (c.standard == 0 ? " PAL" : " NTSC");
+}
+
+// A configuration file keeps the speed read back; loading it must send the
+// code it was read from, or every save and load lowers the shutter a code.
+// Read-back speeds that are standard speeds go to the table's code, once.
+TEST(Shutter, ReadBackSpeedGoesBackToItsCode) {
+  for (int standard : {0, 1}) {
+    ShutterCodes codes{};
+    fillShutterCodes(codes, standard);
+    for (int code = 0; code <= 255; ++code) {
+      const std::uint16_t speed = speedFromShutterCode(code, standard);
+      const int loaded = shutterCodeFromSpeed(speed, standard, codes);
+      const bool standardSpeed =
+          std::any_of(kShutterCodeRows.begin(), kShutterCodeRows.end(),
+                      [speed](const auto& row) { return row.speed == speed; });
+      if (!standardSpeed) {
+        EXPECT_EQ(loaded, code) << "1/" << speed << " standard " << standard;
+      }
+      EXPECT_EQ(shutterCodeFromSpeed(speedFromShutterCode(loaded, standard), standard, codes),
+                loaded)
+          << "a second load moved code " << loaded;
+    }
+  }
 }
 
 }  // namespace
