@@ -315,7 +315,8 @@ TEST_F(ZoomPage, ActivationShowsTheStoredValuesAndCallsNothing) {
                            p.cameraBaudCode = 192; p.blcMode = 2; p.zoomCode = 65; },
        {{ids::kZoomLabel, "396 %"}}, ".../..#/.../.../../", "####/"},
       {[](ZoomComm_1& p) { p.areaRate[2] = 128; p.peakRate = 0; p.panCode = 100; p.cameraParity = 2;
-                           p.cameraBaudCode = 24; p.blcMode = 1; p.zoomCode = 191; },
+                           p.cameraBaudCode = 24; p.blcMode = 1; p.zoomCode = 191;
+                           p.tiltCode = 254; },
        {{ids::kArea1Label, "100 %"}, {ids::kArea3Label, "50 %"}, {ids::kPeakLabel, "0 %"},
         {ids::kLevelLabel, "128"}, {ids::kZoomLabel, "200 %"}}, ".#./.#./..#/..#/.#/", "####/"},
   };
