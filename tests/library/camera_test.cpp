@@ -96,6 +96,15 @@ TEST_F(Port, SettingsReachThePortReopenAndAVanishedCamera) {
             [this] { camera_.reset(); });
 }
 
+// Without an open port every exchange fails at once: getters answer 0.
+TEST_F(Port, PortThatCannotBeOpenedFailsEveryExchange) {
+  setenv("OCEL400_COM2", "/nonexistent/ocel400-port", 1);
+  EXPECT_EQ(PortInitEx(2, 1, 0, 9600, 0), OCEL400_PORT_NOT_OPENED);
+  EXPECT_EQ(SetShape(5), OCEL400_WRITE_FAILED);
+  EXPECT_EQ(GetShape(), 0);
+  EXPECT_EQ(LastResult(), OCEL400_WRITE_FAILED);
+}
+
 // The shutter converted by the standard PortInitEx chose; plain getters give the low byte.
 TEST_F(Line, ShutterInTheStandardAndPlainValuesAsTheLowByte) {
   openCamera(1, OCEL400_NTSC);
