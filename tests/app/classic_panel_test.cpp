@@ -83,28 +83,20 @@ TEST_F(ClassicPanel, StartupReadsEverySettingInOrderAndHidesTheWaitWindow) {
   EXPECT_EQ(panel->rowMask3, 0x24);
 }
 
-// The panel opened on the camera's values, the user's actions, what it sent and shows.
-struct PanelCase {
-  const char* name;
-  Values camera;
-  std::vector<testing::Action> actions;
-  Calls calls;
-  Shown shown = {};
-  testing::Texts texts = {};
-  testing::Positions positions = {};
+// The classic panel's rows also check the AE area grid, when given.
+struct AreaGrid {
   const char* grid = nullptr;
 };
+using PanelCase = testing::PanelCase<AreaGrid>;
 
 class ClassicCase : public ClassicPanel, public ::testing::WithParamInterface<PanelCase> {};
 
 TEST_P(ClassicCase, SendsAndShows) {
   const PanelCase& c = GetParam();
   open(c.camera);
-  testing::act(*panel, c.actions);
-  EXPECT_EQ(calls(), c.calls);
-  testing::expectShown(*panel, c.shown, c.texts, c.positions);
-  if (c.grid) {
-    EXPECT_EQ(grid(), c.grid);
+  actAndExpect(c);
+  if (c.extra.grid) {
+    EXPECT_EQ(grid(), c.extra.grid);
   }
 }
 

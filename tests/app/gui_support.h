@@ -100,6 +100,21 @@ using Positions = std::vector<std::pair<int, int>>;
 void expectShown(const platform::Dialog& dialog, const Shown& shown, const Texts& texts = {},
                  const Positions& positions = {});
 
+// A row of a panel's case table: the panel opened on the camera's values,
+// the user's actions, what reached the camera, what the panel shows, and
+// what else that panel's table checks.
+template <class Extra>
+struct PanelCase {
+  const char* name;
+  Values camera;
+  std::vector<Action> actions;
+  Calls calls;
+  Shown shown = {};
+  Texts texts = {};
+  Positions positions = {};
+  Extra extra = {};
+};
+
 // The recording double, loaded as the program loads the library.
 std::unique_ptr<platform::LoadedLibrary> loadLibrary(const char* path = OCEL400_DOUBLE_PATH);
 
@@ -113,6 +128,13 @@ class DoubleTest : public ::testing::Test {
     for (const auto& [stem, value] : values) camera.setValue(stem, value);
   }
   Calls calls() const { return camera.calls(); }
+  // Runs a case's actions on the open panel; checks the calls and what it shows.
+  template <class Extra>
+  void actAndExpect(const PanelCase<Extra>& c) const {
+    act(*panel, c.actions);
+    EXPECT_EQ(calls(), c.calls);
+    expectShown(*panel, c.shown, c.texts, c.positions);
+  }
   QString text(int id) const { return panel->controlText(id); }
   bool enabled(int id) const { return panel->isControlEnabled(id); }
   std::string checkMarks(const std::vector<std::vector<int>>& rows) const {

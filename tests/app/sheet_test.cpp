@@ -75,32 +75,25 @@ TEST_F(SettingsPageTest, StartReadsInOrderAndHandsTheZoomPageItsValues) {
   for (int i = 0; i < 14; ++i) EXPECT_EQ(stored[i], 10 + i) << zoomStems[i];
 }
 
-// The page opened on the camera's values (PAL unless told), the user's actions.
-struct PageCase {
-  const char* name;
-  Values camera;
-  std::vector<testing::Action> actions;
-  Calls calls;
-  Shown shown = {};
-  testing::Texts texts = {};
-  testing::Positions positions = {};
+// The Settings page's rows also give the video standard (PAL unless told)
+// and the camera's GetMode answers, and check the page's mode flags.
+struct PageSetUp {
   int flags = -1;  // remoteControl, shutterManual and gainManual, when checked
   int standard = 0;
   std::vector<int> modeReads = {};  // the three GetMode answers, when they differ
 };
+using PageCase = testing::PanelCase<PageSetUp>;
 
 class SettingsPageCase : public SettingsPageTest, public ::testing::WithParamInterface<PageCase> {};
 
 TEST_P(SettingsPageCase, SendsAndShows) {
   const PageCase& c = GetParam();
-  for (int answer : c.modeReads) camera.queueAnswer("Mode", answer);
-  open(c.standard, c.camera);
-  testing::act(*panel, c.actions);
-  EXPECT_EQ(calls(), c.calls);
-  testing::expectShown(*panel, c.shown, c.texts, c.positions);
-  if (c.flags >= 0) {
+  for (int answer : c.extra.modeReads) camera.queueAnswer("Mode", answer);
+  open(c.extra.standard, c.camera);
+  actAndExpect(c);
+  if (c.extra.flags >= 0) {
     EXPECT_EQ((std::vector<int>{panel->remoteControl, panel->shutterManual, panel->gainManual}),
-              std::vector<int>(3, c.flags));
+              std::vector<int>(3, c.extra.flags));
   }
 }
 
